@@ -1,0 +1,81 @@
+#include "form1.h"
+#include "judge.h"
+#include "newproblem.h"
+
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+// A frozen clock must not freeze the window: give up after about four
+// seconds of steps.
+constexpr int MaxPauseSteps = 280;
+} // namespace
+
+void Form1::Command5_Click(int index)
+{
+    if (index < 0 || index > 2)
+        return;
+    const int r = index + 1;
+    m_.RowIndex = static_cast<int16_t>(r);
+    const int y0 = Module1::bandOffset(r);
+
+    if (Text1[index]->text().isEmpty()) {
+        platform_.messageBox(this, QStringLiteral("こたえをタイプしてください。"), MsgButtons::Ok);
+        return;
+    }
+    const double number = ReadNumber(Text1[index]->text());
+    const QString unit = Text2[index]->text();
+
+    RowTable &table = m_.RowTable;
+    const int k = table.at(r, Col::ProblemCount);
+    if (k < 1 || k > RowTable::MaxProblems)
+        return;
+    const int t = table.at(r, Col::TryCount(k)) + 1;
+    table.set(r, Col::TryCount(k), t);
+
+    Canvas &p = panel();
+    p.CurrentX = 40;
+    p.CurrentY = y0 + 180;
+    p.ForeColor = Rgb::red();
+
+    const std::array<int32_t, 4> block{table.at(r, Col::block(k, 1)), table.at(r, Col::block(k, 2)),
+                                       table.at(r, Col::block(k, 3)), table.at(r, Col::block(k, 4))};
+    const bool right = IsRightAnswer(m_.Level, block, number, unit);
+    const QString mark = right ? QStringLiteral("○") : QStringLiteral("×");
+
+    // Keep what lies under the mark, so that erasing it takes the whole
+    // glyph away and touches nothing else.
+    const QRect markArea = p.textRect(mark).united(QRect(40, y0 + 180, 27, 27)) & p.image().rect();
+    const QImage under = p.image().copy(markArea);
+    p.print(mark);
+    ShowMarkPause(markArea, under);
+
+    if (right) {
+        table.set(r, Col::ResultMark(k), static_cast<int32_t>(t == 1 ? Mark::Right : Mark::RightLater));
+        NewProblem(m_, p, *this);
+        return;
+    }
+    resetBoxes(r);
+    if (t >= 3) {
+        table.set(r, Col::ResultMark(k), static_cast<int32_t>(Mark::Wrong));
+        NewProblem(m_, p, *this);
+    }
+}
+
+void Form1::ShowMarkPause(const QRect &markArea, const QImage &under)
+{
+    Canvas &p = panel();
+    p.refresh();
+    platform_.beep();
+    int steps = 0;
+    for (int change = 0; change < 2; ++change) {
+        const QString noted = platform_.timeOfDay();
+        while (platform_.timeOfDay() == noted && steps++ < MaxPauseSteps)
+            platform_.pauseStep();
+    }
+    {
+        QPainter painter(&p.image());
+        painter.drawImage(markArea.topLeft(), under);
+    }
+    p.changed();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+enum class AreaUnit { SquareCentimetre = 0, SquareMetre = 1, Are = 2, Hectare = 3, SquareKilometre = 4 };
+
+// The exact texts that the unit buttons build.
+QString unitText(AreaUnit unit);
+
+// The number box read as a number: spaces are skipped, the number ends at
+// the first character that cannot belong to it, and a text that does not
+// begin with one reads as 0. Full-width digits and full stops count as
+// their ASCII twins. Too large a number reads as infinity.
+double ReadNumber(const QString &text);
+
+// Whether number and unit answer the stored problem of the given level.
+bool IsRightAnswer(int level, const std::array<int32_t, 4> &block, double number, const QString &unit);
+
+// The one unit accepted at levels 7 to 12, none for a code out of range.
+std::optional<AreaUnit> expectedUnit(int level, int32_t unitCode);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// The per-row record of a drill: one row per answer lane (rows 1 to 3; row 0
+// is never used), 1001 whole-number columns each. Column 0 says whether the
+// lane runs, column 1 counts its problems, and problem k owns columns
+// 10k+1 .. 10k+10, which leaves room for 99 problems.
+class RowTable {
+public:
+    static constexpr int Rows = 4;
+    static constexpr int Columns = 1001;
+    static constexpr int MaxProblems = 99;
+
+    static constexpr bool inRange(int row, int col)
+    {
+        return row >= 0 && row < Rows && col >= 0 && col < Columns;
+    }
+
+    // Reads outside the table give 0 and writes outside it are dropped and
+    // counted, so a fault can never spill into another lane's memory.
+    int32_t at(int row, int col) const { return inRange(row, col) ? cells_[row][col] : 0; }
+    void set(int row, int col, int32_t value);
+    void clear(int row, int firstCol, int lastCol);
+    int rejectedWrites() const { return rejected_; }
+
+private:
+    std::array<std::array<int32_t, Columns>, Rows> cells_{};
+    int rejected_ = 0;
+};
+
+// Column map of one lane.
+namespace Col {
+constexpr int RowActive = 0;
+constexpr int ProblemCount = 1;
+constexpr int block(int k, int j) { return 10 * k + j; } // j = 1 .. 10
+constexpr int ExpectedArea(int k) { return 10 * k + 4; }
+constexpr int ResultMark(int k) { return 10 * k + 6; }
+constexpr int TryCount(int k) { return 10 * k + 10; }
+} // namespace Col
+
+// What a finished problem earned.
+enum class Mark : int32_t { None = 0, Right = 1, RightLater = 2, Wrong = 3 };

@@ -1,0 +1,17 @@
+#include "form1.h"
+#include "qtplatform.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quilmo"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+    QApplication::setDesktopFileName(QStringLiteral("quilmo"));
+    prepareApplication();
+    QtPlatform platform;
+    Form1 window(platform);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "answerboxes.h"
+#include "canvas.h"
+#include "module1.h"
+
+#include <QString>
+
+// Puts the next problem of lane RowIndex on the panel.
+void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes);
+
+// "レベル" + level + " (" + N + ")  せいせき：" + marks, numbers in
+// 2-character fields.
+QString ScoreLine(int level, int N, const QString &marks);
+// The marks of the last problems before problem N (at most nine), oldest first.
+QString MarkText(const RowTable &table, int row, int N);

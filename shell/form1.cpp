@@ -1,0 +1,253 @@
+#include "form1.h"
+
+#include "fonts.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+
+namespace {
+
+const QColor LightGreen(192, 255, 192);
+const QColor Lavender(239, 239, 255);
+const QColor Pink(255, 192, 192);
+const QColor Teal(0, 192, 192);
+const QColor LightCyan(192, 255, 255);
+
+QString indexed(const char *control, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
+}
+
+void setFace(QWidget *w, QPalette::ColorRole role, QColor c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(role, c);
+    w->setPalette(pal);
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect place,
+                    QColor face, const QFont &font)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    b->setFont(font);
+    b->setFocusPolicy(Qt::TabFocus);
+    setFace(b, QPalette::Button, face);
+    return b;
+}
+
+QLabel *picture(QWidget *parent, const QString &name, const QString &resource, QPoint at)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    const QPixmap pix(resource);
+    l->setPixmap(pix);
+    l->setGeometry(QRect(at, pix.isNull() ? QSize(1, 1) : pix.size()));
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return l;
+}
+
+const char *const LevelCaptions[12] = {
+    "L01 色をぬった部分の面積は何ｃ㎡？（８ｃ㎡以下）",
+    "L02 色をぬった部分の面積は何ｃ㎡？",
+    "L03 色をぬった部分の面積は何㎡,ｃ㎡？",
+    "L04 色をぬった部分の面積は何ａ,㎡？",
+    "L05 色をぬった部分の面積は何ｈａ,ａ,㎡？",
+    "L06 色をぬった部分の面積は何ｋｍ,ｈａ,ａ,㎡？",
+    "L07 色をぬった部分の面積は何ｃ㎡？（変形）",
+    "L08 次の面積は？",
+    "L09 次の面積を求めましょう。（ことなる単位）",
+    "L10 次の面積を求めましょう。（同じはばの複合図形問題）",
+    "L11 次の面積を求めましょう。（複合図形問題）",
+    "L12 まとめ　次の面積を求めましょう。（いろいろな問題）",
+};
+
+} // namespace
+
+void prepareApplication()
+{
+    Fonts::installSubstitutions();
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+}
+
+Form1::Form1(Platform &platform, QWidget *parent)
+    : QWidget(parent)
+    , platform_(platform)
+{
+    Fonts::installSubstitutions();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quilmo Ver1.0.1"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/icon16.gif")));
+    setFont(Fonts::make(Fonts::PMincho, 26.25, true));
+    setFace(this, QPalette::Window, LightGreen);
+    setAutoFillBackground(true);
+    setFixedSize(WideClient);
+
+    buildLevelPanel();
+    buildDrawingPanel();
+    Form_Load();
+}
+
+void Form1::buildLevelPanel()
+{
+    Picture7 = new BorderBox(QStringLiteral("Picture7"), this);
+    Picture7->setBackground(Lavender);
+    Picture7->setGeometry(-224, 112, 1013, 741);
+    Picture7->hide();
+    QWidget *c = Picture7->client();
+
+    Label2 = new QLabel(QStringLiteral("【Quilmo:４年生】　どれを練習しますか。えらんでください。"), c);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(12, 16, 735, 27);
+    Label2->setFont(Fonts::make(Fonts::PMincho, 20.25, true));
+    setFace(Label2, QPalette::WindowText, Qt::black);
+
+    Command10 = button(c, QStringLiteral("Command10"), QStringLiteral("けってい"), QRect(820, 8, 89, 41), Pink,
+                       Fonts::make(Fonts::PMincho, 14.25, true));
+    Command2 = button(c, QStringLiteral("Command2"), QStringLiteral("おわり"), QRect(912, 8, 89, 41), Teal,
+                      Fonts::make(Fonts::PMincho, 15.75, true));
+    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+
+    auto *group = new QButtonGroup(this);
+    group->setExclusive(true);
+    for (int i = 0; i < 12; ++i) {
+        auto *o = new QRadioButton(QString::fromUtf8(LevelCaptions[i]), c);
+        o->setObjectName(indexed("Option2", i));
+        o->setGeometry(37, 65 + 50 * i, 805, 37);
+        o->setFont(Fonts::make(Fonts::Gothic, 15.75, true));
+        setFace(o, QPalette::Window, Lavender);
+        o->setAutoFillBackground(true);
+        group->addButton(o, i);
+        Option2[i] = o;
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int i) { Option2_Click(i); });
+}
+
+void Form1::buildDrawingPanel()
+{
+    auto *p = new DrawingPanel(QStringLiteral("Picture1(0)"), this);
+    Picture1[0] = p;
+    p->setGeometry(-224, 124, 1009, 741);
+    p->hide();
+    QWidget *c = p->client();
+    connect(p->surface(), &PanelSurface::mousePressed, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) { Picture1_MouseDown(0, b, s, x, y); });
+
+    Label1[0] = new QLabel(QStringLiteral("つぎのけいさんをしましょう。"), c);
+    Label1[0]->setObjectName(QStringLiteral("Label1(0)"));
+    Label1[0]->setGeometry(16, 8, 390, 37);
+    Label1[0]->setFont(Fonts::make(Fonts::PMincho, 24, true));
+    setFace(Label1[0], QPalette::Window, LightCyan);
+    setFace(Label1[0], QPalette::WindowText, Qt::black);
+    Label1[0]->setAutoFillBackground(true);
+
+    Command8[0] = button(c, QStringLiteral("Command8(0)"), QStringLiteral("終わる"), QRect(584, 12, 137, 37),
+                         LightGreen, Fonts::make(Fonts::PMincho, 21.75, true));
+    connect(Command8[0], &QPushButton::clicked, this, [this] { Command8_Click(0); });
+
+    Picture3[0] = picture(c, QStringLiteral("Picture3(0)"), QStringLiteral(":/assets/boy.gif"), {768, 44});
+    Picture2[0] = picture(c, QStringLiteral("Picture2(0)"), QStringLiteral(":/assets/girl.gif"), {800, 296});
+    Picture4[0] = picture(c, QStringLiteral("Picture4(0)"), QStringLiteral(":/assets/children.gif"), {772, 504});
+
+    auto *digits = new QButtonGroup(this);
+    auto *units = new QButtonGroup(this);
+    auto *erase = new QButtonGroup(this);
+    auto *check = new QButtonGroup(this);
+    for (int r = 0; r < 3; ++r)
+        buildLane(r);
+    for (int i = 0; i < 30; ++i)
+        digits->addButton(Command6[i], i);
+    for (int i = 0; i < 18; ++i)
+        units->addButton(Command1[i], i);
+    for (int r = 0; r < 3; ++r) {
+        erase->addButton(Command7[r], r);
+        check->addButton(Command5[r], r);
+    }
+    connect(digits, &QButtonGroup::idClicked, this, [this](int i) { Command6_Click(i); });
+    connect(units, &QButtonGroup::idClicked, this, [this](int i) { Command1_Click(i); });
+    connect(erase, &QButtonGroup::idClicked, this, [this](int i) { Command7_Click(i); });
+    connect(check, &QButtonGroup::idClicked, this, [this](int i) { Command5_Click(i); });
+}
+
+void Form1::buildLane(int r)
+{
+    static const int Tops[3] = {240, 456, 680};
+    QWidget *c = Picture1[0]->client();
+
+    auto *strip = new BorderBox(indexed("Picture6", r), c);
+    strip->setGeometry(32, Tops[r], 645, 41);
+    strip->setBackground(QApplication::palette().color(QPalette::Button));
+    strip->hide();
+    Picture6[r] = strip;
+
+    Command5[r] = button(c, indexed("Command5", r), QStringLiteral("ﾁｪｯｸ"), QRect(684, Tops[r], 77, 39), LightGreen,
+                         Fonts::make(Fonts::PMincho, 18, true));
+    Command5[r]->hide();
+
+    auto box = [&](const char *name, QSize size) {
+        auto *t = new QLineEdit(c);
+        t->setObjectName(indexed(name, r));
+        t->resize(size);
+        setFace(t, QPalette::Base, Qt::white);
+        setFace(t, QPalette::Text, Qt::black);
+        t->hide();
+        return t;
+    };
+    Text1[r] = box("Text1", {177, 40});
+    Text2[r] = box("Text2", {89, 39});
+    // Enter in either box checks the answer, for pupils who use the keyboard.
+    for (QLineEdit *t : {Text1[r], Text2[r]})
+        connect(t, &QLineEdit::returnPressed, this, [this, r] { Command5_Click(r); });
+
+    const QColor face = LightGreen;
+    const QFont windowFont = font();
+    QWidget *k = strip->client();
+    // Left to right the strip reads 0..9; the indexes run up in lane 1 and
+    // down in lanes 2 and 3.
+    for (int d = 0; d < 10; ++d) {
+        const int index = r == 0 ? d : 10 * r + 9 - d;
+        Command6[index] = button(k, indexed("Command6", index), QString::number(d), QRect(36 * d, 0, 37, 37), face,
+                                 windowFont);
+    }
+    static const char16_t Letters[6] = {u'ｃ', u'ｋ', u'ｍ', u'ｈ', u'ａ', u'㎡'};
+    static const int FirstUnit[3] = {0, 11, 17};
+    for (int u = 0; u < 6; ++u) {
+        const int index = r == 0 ? u : FirstUnit[r] - u;
+        const QFont f = u == 5 ? Fonts::make(Fonts::PMincho, 24, true) : windowFont;
+        Command1[index] = button(k, indexed("Command1", index), QString(QChar(Letters[u])),
+                                 QRect(360 + 36 * u, 0, 37, 37), face, f);
+    }
+    Command7[r] = button(k, indexed("Command7", r), QStringLiteral("けす"), QRect(576, 0, 65, 37), face,
+                         Fonts::make(Fonts::PMincho, 14.25, true));
+}
+
+void Form1::placeBoxes(int row, QPoint numberBox, QPoint unitBox)
+{
+    Text1[row - 1]->move(numberBox);
+    Text2[row - 1]->move(unitBox);
+}
+
+void Form1::resetBoxes(int row)
+{
+    setFace(Text1[row - 1], QPalette::Base, Rgb::pink());
+    setFace(Text2[row - 1], QPalette::Base, Rgb::lightBlue());
+    Text1[row - 1]->clear();
+    Text2[row - 1]->clear();
+}
+
+void Form1::stopRow(int row)
+{
+    Text1[row - 1]->hide();
+    Text2[row - 1]->hide();
+    Command5[row - 1]->hide();
+    Picture6[row - 1]->hide();
+}

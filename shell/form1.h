@@ -1,0 +1,86 @@
+#pragma once
+
+#include "answerboxes.h"
+#include "borderbox.h"
+#include "drawingpanel.h"
+#include "module1.h"
+#include "platform.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The one window of the drill. Its controls exist for the life of the
+// program; the handlers of each subsystem are defined beside that subsystem.
+class Form1 : public QWidget, public AnswerBoxes {
+    Q_OBJECT
+public:
+    static constexpr QSize WideClient{1018, 743};
+    static constexpr QSize NarrowClient{802, 546};
+
+    explicit Form1(Platform &platform, QWidget *parent = nullptr);
+
+    Module1 &state() { return m_; }
+    Platform &platform() { return platform_; }
+    Canvas &panel() { return Picture1[m_.PanelIndex]->canvas(); }
+
+    // Level panel
+    BorderBox *Picture7 = nullptr;
+    QLabel *Label2 = nullptr;
+    std::array<QRadioButton *, 12> Option2{};
+    QPushButton *Command10 = nullptr;
+    QPushButton *Command2 = nullptr;
+
+    // Drawing panel
+    std::array<DrawingPanel *, 1> Picture1{};
+    std::array<QLabel *, 1> Label1{};
+    std::array<QPushButton *, 1> Command8{};
+    std::array<QLabel *, 1> Picture3{};
+    std::array<QLabel *, 1> Picture2{};
+    std::array<QLabel *, 1> Picture4{};
+
+    // Answer lanes, index = lane - 1
+    std::array<BorderBox *, 3> Picture6{};
+    std::array<QPushButton *, 3> Command5{};
+    std::array<QLineEdit *, 3> Text1{};
+    std::array<QLineEdit *, 3> Text2{};
+    std::array<QPushButton *, 30> Command6{};
+    std::array<QPushButton *, 18> Command1{};
+    std::array<QPushButton *, 3> Command7{};
+
+    // Handlers
+    void Form_Load();
+    void Option2_Click(int index);
+    void Command10_Click();
+    void Command2_Click();
+    void Picture1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Command8_Click(int index);
+    void Command6_Click(int index);
+    void Command1_Click(int index);
+    void Command7_Click(int index);
+    void Command5_Click(int index);
+
+    // AnswerBoxes
+    void placeBoxes(int row, QPoint numberBox, QPoint unitBox) override;
+    void resetBoxes(int row) override;
+    void stopRow(int row) override;
+
+private:
+    void buildLevelPanel();
+    void buildDrawingPanel();
+    void buildLane(int r);
+    void ResetPanel();
+    void ShowMarkPause(const QRect &markArea, const QImage &under);
+
+    Platform &platform_;
+    Module1 m_;
+};
+
+// Style and fonts shared by the program and its tests.
+void prepareApplication();

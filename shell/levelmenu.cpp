@@ -1,0 +1,45 @@
+#include "form1.h"
+
+void Form1::Option2_Click(int index)
+{
+    m_.Level = static_cast<int16_t>(index + 1);
+}
+
+void Form1::ResetPanel()
+{
+    m_.PanelIndex = 0;
+    Canvas &p = panel();
+    p.ForeColor = Rgb::white();
+    p.FillColor = Rgb::white();
+    p.Fill = FillStyle::Solid;
+    const int last = m_.ScreenWidthPx >= 900 ? 2 : 1;
+    for (int i = 0; i <= last; ++i)
+        RoundRect(&p, 20, 70 + 220 * i, 770, 280 + 220 * i, 30, 30);
+}
+
+void Form1::Command10_Click()
+{
+    if (m_.Level == 0) {
+        platform_.messageBox(this, QStringLiteral("レベルをきめてから、けっていボタンをおしてください。"), MsgButtons::Ok);
+        return;
+    }
+    ResetPanel();
+    Canvas &p = panel();
+    p.ForeColor = Rgb::black();
+    for (int y : {155, 375, 595}) {
+        p.CurrentX = 40;
+        p.CurrentY = y;
+        p.print(QStringLiteral("ここをクリックしてください。"));
+    }
+    DrawingPanel *shown = Picture1[m_.PanelIndex];
+    shown->hide();
+    Picture7->hide();
+    shown->move(8, 8);
+    shown->show();
+}
+
+void Form1::Command2_Click()
+{
+    if (platform_.messageBox(this, QStringLiteral("「Quilmo」を　終わります。"), MsgButtons::YesNo) == MsgAnswer::Yes)
+        platform_.endProgram();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgAnswer { Ok, Yes, No };
+
+// Everything the drill asks of the desktop, in one place, so that tests can
+// script the clock, the screen and the pupil's answers to questions.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal; the title is always the application's.
+    virtual MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) = 0;
+    virtual void beep() = 0;
+    // Time of day as "hh:mm:ss", 24-hour clock.
+    virtual QString timeOfDay() = 0;
+    // Full screen width in device pixels.
+    virtual int screenWidthPx() = 0;
+    virtual void endProgram() = 0;
+    // One short step of the pause after a mark: lets the window repaint,
+    // keeps the pupil's input waiting, and does not spin the processor.
+    virtual void pauseStep() = 0;
+};
+
+inline const QString &messageTitle()
+{
+    static const QString title = QStringLiteral("Quilmo01");
+    return title;
+}

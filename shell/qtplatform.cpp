@@ -1,0 +1,66 @@
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTime>
+#include <QWidget>
+
+#include <cmath>
+
+MsgAnswer QtPlatform::messageBox(QWidget *parent, const QString &text, MsgButtons buttons)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(messageTitle());
+    box.setText(text);
+    box.setIcon(buttons == MsgButtons::YesNo ? QMessageBox::Question : QMessageBox::Information);
+    if (buttons == MsgButtons::Ok) {
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.exec();
+        return MsgAnswer::Ok;
+    }
+    // Pupils read Japanese; the platform's own captions may be English.
+    QPushButton *yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+void QtPlatform::beep()
+{
+    QApplication::beep();
+}
+
+QString QtPlatform::timeOfDay()
+{
+    return QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
+}
+
+int QtPlatform::screenWidthPx()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 1024;
+    return static_cast<int>(std::lround(screen->geometry().width() * screen->devicePixelRatio()));
+}
+
+void QtPlatform::endProgram()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->hide();
+    QCoreApplication::exit(0);
+}
+
+void QtPlatform::pauseStep()
+{
+    // Paint and timer events go on; clicks and keys stay queued until the
+    // pause ends and are handled then.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QThread::msleep(15);
+}

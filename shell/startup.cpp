@@ -1,0 +1,48 @@
+#include "form1.h"
+#include "fonts.h"
+#include "startup.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+int SeedFromClock(const QString &first, const QString &second)
+{
+    const QString digits = first.mid(3, 2) + second.right(2);
+    bool ok = false;
+    const int seed = digits.toInt(&ok);
+    return ok && seed >= 0 ? seed : 0;
+}
+
+void Form1::Form_Load()
+{
+    const QString first = platform_.timeOfDay();
+    const QString second = platform_.timeOfDay();
+    m_.Random.reseed(static_cast<uint32_t>(SeedFromClock(first, second)));
+
+    m_.ScreenWidthPx = static_cast<int16_t>(std::clamp(platform_.screenWidthPx(), 0, 32767));
+
+    if (isWideLayout(m_.ScreenWidthPx)) {
+        for (int i = 0; i < 12; ++i) {
+            Option2[i]->move(37, 65 + 50 * i);
+            Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
+        }
+    } else {
+        Picture3[0]->hide();
+        Picture7->resize(794, 530);
+        Picture1[0]->resize(786, 530);
+        Command10->move(600, Command10->y());
+        Command2->move(695, Command2->y());
+        Label2->setFont(Fonts::make(Fonts::PMincho, 16, true));
+        for (int i = 0; i < 12; ++i) {
+            Option2[i]->setGeometry(37, 65 + 37 * i, 700, 28);
+            Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
+        }
+        // The window itself is laid out for an 800-pixel screen.
+        setFixedSize(NarrowClient);
+    }
+    Picture7->move(4, 4);
+    Picture7->show();
+}

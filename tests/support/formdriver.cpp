@@ -1,0 +1,85 @@
+#include "formdriver.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+FormDriver::FormDriver(int screenWidth)
+{
+    platform.screenWidth = screenWidth;
+    form = std::make_unique<Form1>(platform);
+    form->show();
+}
+
+void FormDriver::click(const QString &buttonName)
+{
+    auto *b = find<QAbstractButton>(buttonName);
+    QVERIFY2(b, qPrintable(buttonName));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void FormDriver::chooseLevel(int level)
+{
+    click(QStringLiteral("Option2(%1)").arg(level - 1));
+}
+
+void FormDriver::decide()
+{
+    click(QStringLiteral("Command10"));
+}
+
+void FormDriver::start(int level)
+{
+    chooseLevel(level);
+    decide();
+}
+
+void FormDriver::clickPanel(int x, int y, Qt::MouseButton button)
+{
+    QTest::mouseClick(form->Picture1[0]->surface(), button, {}, QPoint(x, y));
+}
+
+void FormDriver::startRow(int row)
+{
+    clickPanel(400, Module1::bandOffset(row) + 175);
+}
+
+void FormDriver::press(int row, const QString &caption)
+{
+    const auto buttons = form->Picture6[row - 1]->findChildren<QPushButton *>();
+    for (QPushButton *b : buttons) {
+        if (b->text() == caption) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            return;
+        }
+    }
+    QFAIL(qPrintable(QStringLiteral("no key %1 in lane %2").arg(caption).arg(row)));
+}
+
+void FormDriver::type(int row, const QString &number, const QString &unit)
+{
+    form->Text1[row - 1]->setText(number);
+    form->Text2[row - 1]->setText(unit);
+}
+
+void FormDriver::check(int row)
+{
+    click(QStringLiteral("Command5(%1)").arg(row - 1));
+}
+
+std::array<int32_t, 4> FormDriver::block(int row, int k) const
+{
+    return {cell(row, Col::block(k, 1)), cell(row, Col::block(k, 2)), cell(row, Col::block(k, 3)),
+            cell(row, Col::block(k, 4))};
+}
+
+int countColour(const QImage &image, const QRect &r, QRgb c)
+{
+    int n = 0;
+    const QRect area = r & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += (image.pixel(x, y) & 0xffffff) == (c & 0xffffff);
+    return n;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "form1.h"
+#include "scriptedplatform.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <memory>
+
+// Drives the real window as a pupil would: clicks on its controls and on
+// the drawing panel, and reads back what the panel shows.
+struct FormDriver {
+    explicit FormDriver(int screenWidth = 1280);
+
+    ScriptedPlatform platform;
+    std::unique_ptr<Form1> form;
+
+    template <typename T> T *find(const QString &name) const
+    {
+        return form->findChild<T *>(name);
+    }
+    void click(const QString &buttonName);
+    void chooseLevel(int level);  // clicks Option2(level - 1)
+    void decide();                // clicks Command10
+    void start(int level);        // choose and decide
+    void clickPanel(int x, int y, Qt::MouseButton button = Qt::LeftButton);
+    void startRow(int row);       // a click in the middle of the lane
+    void press(int row, const QString &caption); // keypad button of a lane by caption
+    void type(int row, const QString &number, const QString &unit);
+    void check(int row);
+
+    Module1 &state() const { return form->state(); }
+    const QImage &image() const { return form->Picture1[0]->canvas().image(); }
+    int32_t cell(int row, int col) const { return state().RowTable.at(row, col); }
+    int problem(int row) const { return cell(row, Col::ProblemCount); }
+    std::array<int32_t, 4> block(int row, int k) const;
+};
+
+// Pixels of exactly colour c inside r.
+int countColour(const QImage &image, const QRect &r, QRgb c);
+inline QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QStringList>
+#include <QTime>
+
+#include <deque>
+
+// A desktop that tests script: the clock, the screen, and the answers that
+// the pupil gives to questions. It records what the program asked of it.
+class ScriptedPlatform : public Platform {
+public:
+    struct Message {
+        QString text;
+        MsgButtons buttons;
+    };
+
+    int screenWidth = 1280;
+    QStringList clockReadings; // given out first, one per reading
+    QTime now{12, 34, 56};      // then a clock that each pause step moves on
+    int stepMs = 250;
+    std::deque<MsgAnswer> answers; // for Yes/No questions; No when empty
+
+    QList<Message> messages;
+    int beeps = 0;
+    int pauseSteps = 0;
+    bool ended = false;
+
+    MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
+    void beep() override { ++beeps; }
+    QString timeOfDay() override;
+    int screenWidthPx() override { return screenWidth; }
+    void endProgram() override { ended = true; }
+    void pauseStep() override;
+};
