@@ -54,6 +54,16 @@ QLabel *picture(QWidget *parent, const QString &name, const QString &resource, Q
     return l;
 }
 
+// A level choice answers to a click anywhere on its row, not only on its
+// text: the rows are wide and the pupils' aim is not.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
 const char *const LevelCaptions[12] = {
     "L01 色をぬった部分の面積は何ｃ㎡？（８ｃ㎡以下）",
     "L02 色をぬった部分の面積は何ｃ㎡？",
@@ -120,7 +130,7 @@ void Form1::buildLevelPanel()
     auto *group = new QButtonGroup(this);
     group->setExclusive(true);
     for (int i = 0; i < 12; ++i) {
-        auto *o = new QRadioButton(QString::fromUtf8(LevelCaptions[i]), c);
+        QRadioButton *o = new OptionButton(QString::fromUtf8(LevelCaptions[i]), c);
         o->setObjectName(indexed("Option2", i));
         o->setGeometry(37, 65 + 50 * i, 805, 37);
         o->setFont(Fonts::make(Fonts::Gothic, 15.75, true));

@@ -1,5 +1,7 @@
 #include "formdriver.h"
 
+#include "newproblem.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -81,5 +83,21 @@ int countColour(const QImage &image, const QRect &r, QRgb c)
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             n += (image.pixel(x, y) & 0xffffff) == (c & 0xffffff);
+    return n;
+}
+
+void FormDriver::newProblem(int row)
+{
+    state().RowIndex = static_cast<int16_t>(row);
+    NewProblem(state(), form->panel(), *form);
+}
+
+int FormDriver::yellowCells(int row) const
+{
+    const int y0 = Module1::bandOffset(row);
+    int n = 0;
+    for (int i = 1; i <= 4; ++i)
+        for (int j = 1; j <= 4; ++j)
+            n += image().pixel(gridCell(y0, i, j).center()) == qRgb(255, 255, 0);
     return n;
 }

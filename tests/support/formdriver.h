@@ -35,7 +35,14 @@ struct FormDriver {
     int32_t cell(int row, int col) const { return state().RowTable.at(row, col); }
     int problem(int row) const { return cell(row, Col::ProblemCount); }
     std::array<int32_t, 4> block(int row, int k) const;
+    // Runs the generator for a lane directly, as the check does.
+    void newProblem(int row);
+    // Yellow unit cells of a lane's figure, counted on the panel.
+    int yellowCells(int row) const;
 };
+
+// Row i, column j (from 1) of the unit-square grid of the lane at y0.
+inline QRect gridCell(int y0, int i, int j) { return QRect(250 + 30 * j, y0 + 80 + 30 * i, 31, 31); }
 
 // Pixels of exactly colour c inside r.
 int countColour(const QImage &image, const QRect &r, QRgb c);

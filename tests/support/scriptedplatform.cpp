@@ -22,5 +22,7 @@ QString ScriptedPlatform::timeOfDay()
 void ScriptedPlatform::pauseStep()
 {
     ++pauseSteps;
+    if (onPauseStep)
+        onPauseStep();
     now = now.addMSecs(stepMs);
 }

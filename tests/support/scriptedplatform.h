@@ -6,6 +6,7 @@
 #include <QTime>
 
 #include <deque>
+#include <functional>
 
 // A desktop that tests script: the clock, the screen, and the answers that
 // the pupil gives to questions. It records what the program asked of it.
@@ -21,6 +22,7 @@ public:
     QTime now{12, 34, 56};      // then a clock that each pause step moves on
     int stepMs = 250;
     std::deque<MsgAnswer> answers; // for Yes/No questions; No when empty
+    std::function<void()> onPauseStep; // to look at the window during a pause
 
     QList<Message> messages;
     int beeps = 0;
