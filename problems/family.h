@@ -47,4 +47,9 @@ inline QString digits(int x)
     return QString::number(x);
 }
 
-FamilyResult UnitSquareFamily(FamilyContext &ctx);
+// The families, by level.
+FamilyResult UnitSquareFamily(FamilyContext &ctx);  // levels 1 to 6
+FamilyResult TransformedFamily(FamilyContext &ctx); // level 7
+FamilyResult RectangleFamily(FamilyContext &ctx);   // level 8
+FamilyResult MixedUnitFamily(FamilyContext &ctx);   // level 9
+FamilyResult CompositeFamily(FamilyContext &ctx);   // levels 10 to 12

@@ -11,7 +11,15 @@ QString field2(int n)
 
 FamilyResult runFamily(FamilyContext &ctx)
 {
-    return UnitSquareFamily(ctx);
+    if (ctx.level <= 6)
+        return UnitSquareFamily(ctx);
+    if (ctx.level == 7)
+        return TransformedFamily(ctx);
+    if (ctx.level == 8)
+        return RectangleFamily(ctx);
+    if (ctx.level == 9)
+        return MixedUnitFamily(ctx);
+    return CompositeFamily(ctx);
 }
 
 } // namespace

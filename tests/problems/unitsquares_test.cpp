@@ -2,16 +2,17 @@
 #include "newproblem.h"
 #include "unitsquares.h"
 
+#include "testregistry.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include <set>
 
-class TestProblems : public QObject {
+class TestUnitSquares : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { prepareApplication(); }
     void scoreLine_data();
     void scoreLine();
     void unitSquareDraws_data();
@@ -25,7 +26,7 @@ private slots:
     void laneStopsAfterItsLastProblem();
 };
 
-void TestProblems::scoreLine_data()
+void TestUnitSquares::scoreLine_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("N");
@@ -43,7 +44,7 @@ void TestProblems::scoreLine_data()
     QTest::newRow("twenty-fifth") << 10 << 25 << many << "レベル10 (25)  せいせき：△○△○△○△○△";
 }
 
-void TestProblems::scoreLine()
+void TestUnitSquares::scoreLine()
 {
     QFETCH(int, level);
     QFETCH(int, N);
@@ -55,14 +56,14 @@ void TestProblems::scoreLine()
     QCOMPARE(ScoreLine(level, N, MarkText(t, 2, N)), line);
 }
 
-void TestProblems::unitSquareDraws_data()
+void TestUnitSquares::unitSquareDraws_data()
 {
     QTest::addColumn<int>("level");
     for (int level = 1; level <= 6; ++level)
         QTest::addRow("L%d", level) << level;
 }
 
-void TestProblems::unitSquareDraws()
+void TestUnitSquares::unitSquareDraws()
 {
     QFETCH(int, level);
     RandomSource random(42);
@@ -81,12 +82,12 @@ void TestProblems::unitSquareDraws()
     QCOMPARE(static_cast<int>(seen.size()), level == 1 ? 16 : 16 * 21);
 }
 
-void TestProblems::drawnFigureMatchesStoredHeights_data()
+void TestUnitSquares::drawnFigureMatchesStoredHeights_data()
 {
     unitSquareDraws_data();
 }
 
-void TestProblems::drawnFigureMatchesStoredHeights()
+void TestUnitSquares::drawnFigureMatchesStoredHeights()
 {
     QFETCH(int, level);
     FormDriver d;
@@ -107,7 +108,7 @@ void TestProblems::drawnFigureMatchesStoredHeights()
     }
 }
 
-void TestProblems::gridOnlyAsLargeAsTheFigure_data()
+void TestUnitSquares::gridOnlyAsLargeAsTheFigure_data()
 {
     QTest::addColumn<QList<int>>("heights");
     QTest::addColumn<int>("rows");
@@ -118,7 +119,7 @@ void TestProblems::gridOnlyAsLargeAsTheFigure_data()
     QTest::newRow("tall first") << QList<int>{4, 1, 2, 1} << 4 << 4;
 }
 
-void TestProblems::gridOnlyAsLargeAsTheFigure()
+void TestUnitSquares::gridOnlyAsLargeAsTheFigure()
 {
     QFETCH(QList<int>, heights);
     QFETCH(int, rows);
@@ -149,7 +150,7 @@ void TestProblems::gridOnlyAsLargeAsTheFigure()
     }
 }
 
-void TestProblems::lanesAreIndependent()
+void TestUnitSquares::lanesAreIndependent()
 {
     FormDriver d;
     d.start(6);
@@ -170,7 +171,7 @@ void TestProblems::lanesAreIndependent()
     QCOMPARE(d.block(1, 1), block1);
 }
 
-void TestProblems::boxesPlacedEmptiedAndColoured()
+void TestUnitSquares::boxesPlacedEmptiedAndColoured()
 {
     FormDriver d;
     d.start(3);
@@ -190,7 +191,7 @@ void TestProblems::boxesPlacedEmptiedAndColoured()
     }
 }
 
-void TestProblems::laneStopsAfterItsLastProblem()
+void TestUnitSquares::laneStopsAfterItsLastProblem()
 {
     FormDriver d;
     d.start(2);
@@ -219,5 +220,5 @@ void TestProblems::laneStopsAfterItsLastProblem()
     QVERIFY(d.form->Command5[1]->isVisible());
 }
 
-QTEST_MAIN(TestProblems)
-#include "tst_problems.moc"
+QUILMO_TEST(TestUnitSquares)
+#include "unitsquares_test.moc"

@@ -1,0 +1,6 @@
+#include "testregistry.h"
+
+int main(int argc, char **argv)
+{
+    return runRegisteredTests(argc, argv);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+// Lets one test executable hold several test classes, one source each.
+int registerTest(const char *name, std::function<QObject *()> make);
+int runRegisteredTests(int argc, char **argv);
+
+#define QUILMO_TEST(Class) \
+    static const int Class##Registered = registerTest(#Class, [] { return static_cast<QObject *>(new Class); });
