@@ -1,0 +1,108 @@
+// Times NewProblem with its drawing and one whole check, per level, on the
+// real window with a scripted clock. Not a test: it only reports.
+//   build/tests/bench_newproblem
+#include "formdriver.h"
+#include "judge.h"
+#include "newproblem.h"
+#include "qtplatform.h"
+
+#include <QLineEdit>
+
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// The real clock and the real pause; questions are answered at once.
+class RealPause : public QtPlatform {
+public:
+    MsgAnswer messageBox(QWidget *, const QString &, MsgButtons) override { return MsgAnswer::Yes; }
+};
+
+void pauseCost()
+{
+    RealPause platform;
+    Form1 form(platform);
+    form.show();
+    form.Option2_Click(0);
+    form.Command10_Click();
+    form.Picture1_MouseDown(0, Qt::LeftButton, {}, 400, 175);
+    form.Text1[0]->setText(QStringLiteral("0"));
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu0 = cpuSeconds();
+    form.Command5_Click(0); // a wrong answer: mark, beep, pause, erase
+    const double cpu = cpuSeconds() - cpu0, secs = wall.nsecsElapsed() / 1e9;
+    std::printf("mark pause: %.2f s, %.1f ms of processor time (%.2f %% of one core)\n", secs, cpu * 1000,
+                100 * cpu / secs);
+}
+
+double micros(const QElapsedTimer &t)
+{
+    return t.nsecsElapsed() / 1000.0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    prepareApplication();
+    std::printf("level  NewProblem median  99th problem  check median (us)\n");
+    for (int level = 1; level <= 12; ++level) {
+        FormDriver d;
+        d.start(level);
+        std::vector<double> times, last;
+        for (int row = 1; row <= 3; ++row) {
+            d.startRow(row);
+            for (int n = 2; n <= 99; ++n) {
+                QElapsedTimer t;
+                t.start();
+                d.newProblem(row);
+                (n == 99 ? last : times).push_back(micros(t));
+            }
+        }
+        // A whole check: judge a right answer, pause (on the scripted clock)
+        // and make the next problem.
+        FormDriver c;
+        c.platform.stepMs = 1000;
+        c.start(level);
+        c.startRow(1);
+        std::vector<double> checks;
+        for (int n = 0; n < 90; ++n) {
+            const auto b = c.block(1, c.problem(1));
+            const int number = level <= 6 ? b[0] + b[1] + b[2] + b[3] : b[3];
+            static const char *const units[] = {"ｃ㎡", "ｃ㎡", "㎡", "ａ", "ｈａ", "ｋ㎡"};
+            const auto expected = expectedUnit(level, b[2]);
+            const QString unit = level <= 6 ? QString::fromUtf8(units[level - 1]) : unitText(expected.value_or(AreaUnit::SquareCentimetre));
+            c.type(1, QString::number(number), unit);
+            QElapsedTimer t;
+            t.start();
+            c.form->Command5_Click(0);
+            checks.push_back(micros(t));
+        }
+        std::printf("%5d  %17.1f  %12.1f  %18.1f\n", level, median(times), *std::max_element(last.begin(), last.end()),
+                    median(checks));
+    }
+    pauseCost();
+    return 0;
+}
