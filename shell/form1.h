@@ -22,7 +22,7 @@ class Form1 : public QWidget, public AnswerBoxes {
     Q_OBJECT
 public:
     static constexpr QSize WideClient{1018, 743};
-    static constexpr QSize NarrowClient{802, 546};
+    static constexpr QSize NarrowClient{800, 542};
 
     explicit Form1(Platform &platform, QWidget *parent = nullptr);
 

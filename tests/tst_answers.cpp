@@ -4,6 +4,7 @@
 #include "newproblem.h"
 #include "rowstart.h"
 
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +31,7 @@ private slots:
     void secondClickIntoAStartedLaneDoesNothing();
     void keypadBuildsTheAnswer();
     void wholeGame();
+    void keyboardEntryAndEnterCheck();
     void wrongMarkIsErasedCompletely();
     void emptyNumberBoxOnlyAsks();
     void pauseLastsOneToTwoSeconds_data();
@@ -329,6 +331,35 @@ void TestAnswers::wholeGame()
     QCOMPARE(d.cell(1, Col::TryCount(4)), 0);
     QCOMPARE(MarkText(d.state().RowTable, 1, 4), QStringLiteral("○△×"));
     QCOMPARE(d.platform.beeps, 7); // one per judged answer
+}
+
+void TestAnswers::keyboardEntryAndEnterCheck()
+{
+    FormDriver d;
+    d.start(2);
+    d.startRow(3);
+    QLineEdit *number = d.form->Text1[2];
+    // Full-width digits, as a Japanese keyboard types them.
+    QString typed;
+    for (QChar c : QString::number(d.yellowCells(3)))
+        typed += QChar(c.unicode() - u'0' + u'０');
+    // As the input method commits it.
+    auto commit = [&](const QString &text) {
+        QInputMethodEvent e;
+        e.setCommitString(text);
+        QCoreApplication::sendEvent(number, &e);
+    };
+    commit(typed);
+    QCOMPARE(number->text(), typed);
+    QTest::keyClick(number, Qt::Key_Return);
+    QCOMPARE(d.cell(3, Col::TryCount(1)), 1); // no unit yet: wrong
+    QCOMPARE(d.cell(3, Col::ResultMark(1)), 0);
+    commit(typed);
+    d.press(3, QStringLiteral("ｃ"));
+    d.press(3, QStringLiteral("㎡"));
+    QTest::keyClick(d.form->Text2[2], Qt::Key_Enter);
+    QCOMPARE(d.cell(3, Col::ResultMark(1)), 2);
+    QCOMPARE(d.problem(3), 2);
 }
 
 void TestAnswers::wrongMarkIsErasedCompletely()

@@ -49,6 +49,9 @@ void TestShell::layoutFollowsScreenWidth()
     FormDriver d(screen);
     Form1 &f = *d.form;
     QCOMPARE(d.state().ScreenWidthPx, screen);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Quilmo Ver1.0.1"));
+    QCOMPARE(f.size(), wide ? QSize(1018, 743) : QSize(800, 542));
+    QCOMPARE(f.grab().toImage().pixel(2, 2), rgb(192, 255, 192));
     QVERIFY(f.Picture7->isVisible());
     QCOMPARE(f.Picture7->pos(), QPoint(4, 4));
     QVERIFY(!f.Picture1[0]->isVisible());
