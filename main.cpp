@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilmo"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
-    QApplication::setDesktopFileName(QStringLiteral("quilmo"));
+    QApplication::setDesktopFileName(QStringLiteral("jp.quilmo.Quilmo"));
     prepareApplication();
     QtPlatform platform;
     Form1 window(platform);
