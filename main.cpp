@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "qtplatform.h"
+#include "screenfit.h"
 
 #include <QApplication>
 
@@ -12,6 +13,6 @@ int main(int argc, char *argv[])
     prepareApplication();
     QtPlatform platform;
     Form1 window(platform);
-    window.show();
+    const auto scaled = showFitted(window);
     return app.exec();
 }

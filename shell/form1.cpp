@@ -135,6 +135,7 @@ void Form1::buildLevelPanel()
         o->setGeometry(37, 65 + 50 * i, 805, 37);
         o->setFont(Fonts::make(Fonts::Gothic, 15.75, true));
         setFace(o, QPalette::Window, Lavender);
+        o->setBackgroundRole(QPalette::Window); // buttons fill with their face colour otherwise
         o->setAutoFillBackground(true);
         group->addButton(o, i);
         Option2[i] = o;

@@ -1,7 +1,12 @@
 #include "qtplatform.h"
 
+#include "fonts.h"
+
 #include <QApplication>
 #include <QEventLoop>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,11 +17,28 @@
 
 #include <cmath>
 
+namespace {
+// A window shown drawn smaller sits inside a view; the question belongs to
+// that view's window, so that it is centred on it and keeps it waiting.
+QWidget *hostWindow(QWidget *w)
+{
+    if (!w)
+        return nullptr;
+    if (const QGraphicsProxyWidget *proxy = w->window()->graphicsProxyWidget()) {
+        const QList<QGraphicsView *> views = proxy->scene() ? proxy->scene()->views() : QList<QGraphicsView *>{};
+        if (!views.isEmpty())
+            return views.first()->window();
+    }
+    return w->window();
+}
+} // namespace
+
 MsgAnswer QtPlatform::messageBox(QWidget *parent, const QString &text, MsgButtons buttons)
 {
-    QMessageBox box(parent);
+    QMessageBox box(hostWindow(parent));
     box.setWindowTitle(messageTitle());
     box.setText(text);
+    box.setFont(Fonts::make(Fonts::Gothic, 16, false)); // big enough for a nine-year-old
     box.setIcon(buttons == MsgButtons::YesNo ? QMessageBox::Question : QMessageBox::Information);
     if (buttons == MsgButtons::Ok) {
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);

@@ -1,4 +1,5 @@
 #include "formdriver.h"
+#include "screenfit.h"
 #include "startup.h"
 
 #include <QLabel>
@@ -30,6 +31,9 @@ private slots:
     void roundRectStaysInsideItsCorners();
     void picturesShowPanelThroughTransparency_data();
     void picturesShowPanelThroughTransparency();
+    void fitScale_data();
+    void fitScale();
+    void scaledWindowKeepsControlsClickable();
 };
 
 void TestShell::layoutFollowsScreenWidth_data()
@@ -66,6 +70,7 @@ void TestShell::layoutFollowsScreenWidth()
         const QRect want = wide ? QRect(37, 65 + 50 * i, 805, 37) : QRect(37, 65 + 37 * i, 700, 28);
         QCOMPARE(f.Option2[i]->geometry(), want);
         QCOMPARE(f.Option2[i]->font().pixelSize(), 21); // 16 pt at 96 dpi
+        QCOMPARE(f.Option2[i]->grab().toImage().pixel(f.Option2[i]->width() - 3, 5), rgb(239, 239, 255));
         QVERIFY(f.Option2[i]->geometry().bottom() < f.Picture7->client()->height());
     }
 }
@@ -362,6 +367,67 @@ void TestShell::picturesShowPanelThroughTransparency()
     const int area = r.width() * r.height();
     const int figure = area - countColour(shown, r, yellow);
     QVERIFY2(figure > area / 4, qPrintable(QString::number(figure)));
+}
+
+void TestShell::fitScale_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<double>("factor");
+    const QSize wide(1018, 743), narrow(800, 542);
+    QTest::newRow("1280x1024") << QSize(1280, 1024) << wide << 1.0;
+    QTest::newRow("1920x1080") << QSize(1920, 1040) << wide << 1.0;
+    QTest::newRow("exactly enough") << QSize(1030, 785) << wide << 1.0;
+    QTest::newRow("one pixel short") << QSize(1030, 784) << wide << 0.998;
+    QTest::newRow("1366x768 with a taskbar") << QSize(1366, 728) << wide << 0.923;
+    QTest::newRow("1280x720") << QSize(1280, 720) << wide << 0.912;
+    QTest::newRow("1920x1080 at 150%") << QSize(1280, 680) << wide << 0.858;
+    QTest::newRow("800x600") << QSize(800, 600) << narrow << 0.985;
+    QTest::newRow("no screen") << QSize() << wide << 1.0;
+}
+
+void TestShell::fitScale()
+{
+    QFETCH(QSize, available);
+    QFETCH(QSize, window);
+    QFETCH(double, factor);
+    const double got = FitScale(available, window, typicalFrame());
+    QCOMPARE(got, factor);
+    if (got < 1.0) { // the scaled window and its frame fit
+        QVERIFY(window.width() * got + 12 <= available.width());
+        QVERIFY(window.height() * got + 42 <= available.height());
+    }
+}
+
+void TestShell::scaledWindowKeepsControlsClickable()
+{
+    FormDriver d;
+    const double f = 0.8;
+    ScaledWindow view(d.form.get(), f);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(view.size(), QSize(815, 595));
+    auto at = [&](QWidget *w, QPoint p) {
+        const QPoint inForm = w->mapTo(d.form.get(), p);
+        return QPoint(qRound(inForm.x() * f), qRound(inForm.y() * f));
+    };
+    auto click = [&](QWidget *w, QPoint p) { QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at(w, p)); };
+    click(d.form->Option2[3], QPoint(300, 18));
+    QCOMPARE(d.state().Level, 4);
+    click(d.form->Command10, QPoint(44, 20));
+    QVERIFY(d.form->Picture1[0]->isVisible());
+    click(d.form->Picture1[0]->surface(), QPoint(400, 400));
+    QCOMPARE(d.problem(2), 1);
+    QVERIFY(d.form->Command5[1]->isVisible());
+    const QString before = d.form->Text1[1]->text();
+    click(d.form->Command6[12], QPoint(18, 18)); // the "7" of lane 2
+    QCOMPARE(d.form->Text1[1]->text(), before + QStringLiteral("7"));
+    // The picture is the window, drawn smaller: a yellow cell of the lane's
+    // figure shows yellow at its scaled place.
+    const QImage shot = view.grab().toImage();
+    QCOMPARE(shot.size(), QSize(815, 595));
+    const QPoint cell = at(d.form->Picture1[0]->surface(), QPoint(280 + 15, 330 + 15));
+    QCOMPARE(shot.pixel(cell), rgb(255, 255, 0));
 }
 
 QTEST_MAIN(TestShell)
