@@ -28,7 +28,10 @@ void Form1::Command5_Click(int index)
 
     RowTable &table = m_.RowTable;
     const int k = table.at(r, Col::ProblemCount);
-    if (k < 1 || k > RowTable::MaxProblems)
+    // Only an open problem of a running lane is judged: a lane that has
+    // stopped after its last problem keeps its record as it is.
+    if (table.at(r, Col::RowActive) == 0 || k < 1 || k > RowTable::MaxProblems ||
+        table.at(r, Col::ResultMark(k)) != 0 || table.at(r, Col::TryCount(k)) >= 3)
         return;
     const int t = table.at(r, Col::TryCount(k)) + 1;
     table.set(r, Col::TryCount(k), t);

@@ -38,6 +38,7 @@ private slots:
     void pauseLastsOneToTwoSeconds();
     void checkTouchesOnlyItsLane();
     void finishAsksAndResetsEveryLane();
+    void stoppedLaneJudgesNothing();
 };
 
 void TestAnswers::judge_data()
@@ -467,6 +468,28 @@ void TestAnswers::finishAsksAndResetsEveryLane()
     d.startRow(1);
     QCOMPARE(d.problem(1), 1);
     QCOMPARE(MarkText(d.state().RowTable, 1, 1), QString());
+}
+
+void TestAnswers::stoppedLaneJudgesNothing()
+{
+    FormDriver d;
+    d.start(1);
+    d.startRow(1);
+    d.state().RowTable.set(1, Col::ProblemCount, 99);
+    for (int i = 0; i < 3; ++i) {
+        d.type(1, QStringLiteral("50"), QStringLiteral("ｃ㎡"));
+        d.check(1);
+    }
+    QCOMPARE(d.cell(1, Col::ResultMark(99)), 3);
+    QVERIFY(!d.form->Command5[0]->isVisible());
+    // Even a call that slips past the hidden button records nothing more.
+    const int beeps = d.platform.beeps;
+    d.type(1, QStringLiteral("50"), QStringLiteral("ｃ㎡"));
+    d.form->Command5_Click(0);
+    QCOMPARE(d.cell(1, Col::TryCount(99)), 3);
+    QCOMPARE(d.cell(1, Col::ResultMark(99)), 3);
+    QCOMPARE(d.platform.beeps, beeps);
+    QCOMPARE(d.state().RowTable.rejectedWrites(), 0);
 }
 
 QTEST_MAIN(TestAnswers)

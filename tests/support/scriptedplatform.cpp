@@ -6,7 +6,7 @@ MsgAnswer ScriptedPlatform::messageBox(QWidget *, const QString &text, MsgButton
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
     if (answers.empty())
-        return MsgAnswer::No;
+        return answerYesNo ? answerYesNo() : MsgAnswer::No;
     const MsgAnswer a = answers.front();
     answers.pop_front();
     return a;

@@ -21,7 +21,8 @@ public:
     QStringList clockReadings; // given out first, one per reading
     QTime now{12, 34, 56};      // then a clock that each pause step moves on
     int stepMs = 250;
-    std::deque<MsgAnswer> answers; // for Yes/No questions; No when empty
+    std::deque<MsgAnswer> answers; // for Yes/No questions; then answerYesNo, else No
+    std::function<MsgAnswer()> answerYesNo;
     std::function<void()> onPauseStep; // to look at the window during a pause
 
     QList<Message> messages;
