@@ -23,7 +23,11 @@ int pixels(double points)
 
 QFont make(const QString &face, double points, bool bold)
 {
-    QFont f(face);
+    // Ask for the substitute straight away: a face the system lacks would
+    // first send Qt through a slow search of every installed font. The IPA
+    // faces hold every character the drill shows, so no fallback is needed.
+    QFont f(QFont::substitute(face));
+    f.setStyleStrategy(QFont::NoFontMerging);
     f.setPixelSize(pixels(points));
     f.setBold(bold);
     return f;
