@@ -1,2 +1,21 @@
 #pragma once
-#include "family.h"
+
+#include "composite.h"
+
+#include <QString>
+
+// Level 12: the kind of a candidate of problem N, given the kind 1 to 4
+// drawn for it. The first eight problems of a lane run through every kind
+// twice; later ones keep the draw.
+ProblemKind summaryKind(int N, int drawn);
+
+// The single line of a problem with sides in one unit; U (0 to 4) is also
+// the unit code of the answer.
+QString oneUnitLine(int W, int H, int U);
+
+// The single line of a problem with sides in two units.
+QString twoUnitLine(int W, int H, int U);
+
+// The unit code of a two-unit problem's answer: 1 (㎡) for U 0 and 1,
+// 4 (ｋ㎡) for U 2 to 4.
+int twoUnitCode(int U);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -27,10 +28,22 @@ int runRegisteredTests(int argc, char **argv)
 {
     QApplication app(argc, argv);
     prepareApplication();
+    // "tst_x TestClass [functions...]" runs that class alone.
+    const char *only = argc > 1 ? argv[1] : nullptr;
+    const bool named = only && std::any_of(registry().begin(), registry().end(),
+                                           [&](const auto &e) { return qstrcmp(e.first, only) == 0; });
     int failed = 0;
     for (const auto &entry : registry()) {
+        if (named && qstrcmp(entry.first, only) != 0)
+            continue;
         std::unique_ptr<QObject> test(entry.second());
-        failed += QTest::qExec(test.get(), argc, argv) != 0;
+        if (named) {
+            std::vector<char *> args{argv[0]};
+            args.insert(args.end(), argv + 2, argv + argc);
+            failed += QTest::qExec(test.get(), static_cast<int>(args.size()), args.data()) != 0;
+        } else {
+            failed += QTest::qExec(test.get(), argc, argv) != 0;
+        }
     }
     return failed;
 }
