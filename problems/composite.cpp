@@ -135,10 +135,8 @@ void drawEqualHeight(Canvas &panel, int y0, int W, int W2, int H)
     panel.setFontSizePt(18);
     const int top = y0 + 135;
     const int split = 100 + 20 * W;
-    panel.filledBox(100, top, 20 * W, 20 * H, Rgb::yellow());
-    panel.box(100, top, 20 * W, 20 * H, Rgb::black());
-    panel.filledBox(split, top, 20 * W2, 20 * H, Rgb::blue());
-    panel.box(split, top, 20 * W2, 20 * H, Rgb::black());
+    edgedBox(panel, 100, top, 20 * W, 20 * H, Rgb::yellow());
+    edgedBox(panel, split, top, 20 * W2, 20 * H, Rgb::blue());
     printAt(panel, 100, y0 + 110, digits(W) + QStringLiteral("cm"));
     printAt(panel, 10 + split, y0 + 110, digits(W2) + QStringLiteral("cm"));
     printAt(panel, 40, y0 + 150, digits(H) + QStringLiteral("cm"));
@@ -151,10 +149,8 @@ void drawStepped(Canvas &panel, int y0, int W, int H, int W2, int H2)
     panel.setFontSizePt(18);
     const int top = y0 + 135;
     const int split = 100 + 10 * W;
-    panel.filledBox(100, top, 10 * W, 10 * H, Rgb::yellow());
-    panel.box(100, top, 10 * W, 10 * H, Rgb::black());
-    panel.filledBox(split, top, 10 * W2, 10 * H2, Rgb::yellow());
-    panel.box(split, top, 10 * W2, 10 * H2, Rgb::black());
+    edgedBox(panel, 100, top, 10 * W, 10 * H, Rgb::yellow());
+    edgedBox(panel, split, top, 10 * W2, 10 * H2, Rgb::yellow());
     // Wipe the shared edge from just below the top edge to just above the
     // step, 10 * H2 - 1 pixels; both corners stay black. line() draws both
     // of its end points.

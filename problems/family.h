@@ -42,6 +42,14 @@ inline void printAt(Canvas &panel, int x, int y, const QString &s)
     panel.print(s);
 }
 
+// A box filled in colour c and then outlined in black: every shape of the
+// figures is drawn this way.
+inline void edgedBox(Canvas &panel, int x, int y, int dx, int dy, QColor c)
+{
+    panel.filledBox(x, y, dx, dy, c);
+    panel.box(x, y, dx, dy, Rgb::black());
+}
+
 inline QString digits(int x)
 {
     return QString::number(x);

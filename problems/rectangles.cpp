@@ -32,8 +32,7 @@ QString rectangleSecondLine(const SidedRectangle &r)
 void drawSidedBox(Canvas &panel, int y0, int W, int H)
 {
     panel.Fill = FillStyle::Transparent;
-    panel.filledBox(300, y0 + 110, 15 * W, 15 * H, Rgb::yellow());
-    panel.box(300, y0 + 110, 15 * W, 15 * H, Rgb::black());
+    edgedBox(panel, 300, y0 + 110, 15 * W, 15 * H, Rgb::yellow());
 }
 
 void printSideTexts(Canvas &panel, int y0, const QString &first, const QString &second)

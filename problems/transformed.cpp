@@ -21,8 +21,7 @@ void fillFrom(Canvas &panel, int x, int y)
 
 void square(Canvas &panel, int x, int y)
 {
-    panel.filledBox(x, y, 30, 30, Rgb::yellow());
-    panel.box(x, y, 30, 30, Rgb::black());
+    edgedBox(panel, x, y, 30, 30, Rgb::yellow());
 }
 
 void verticalStrip(Canvas &p, int y0, int s, int b)

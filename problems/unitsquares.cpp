@@ -46,8 +46,7 @@ void drawLegend(Canvas &panel, int level, int y0)
     printAt(panel, legendLabelX(level), y0 + 130, legendLabel(level));
     printAt(panel, 160, y0 + 172, legendLabel(level));
     panel.Fill = FillStyle::Transparent;
-    panel.filledBox(120, y0 + 170, 30, 30, Rgb::yellow());
-    panel.box(120, y0 + 170, 30, 30, Rgb::black());
+    edgedBox(panel, 120, y0 + 170, 30, 30, Rgb::yellow());
 }
 
 void drawUnitSquares(Canvas &panel, int level, int y0, const UnitSquares &figure)
@@ -58,8 +57,7 @@ void drawUnitSquares(Canvas &panel, int level, int y0, const UnitSquares &figure
             panel.box(250 + 30 * j, y0 + 80 + 30 * i, 30, 30, Rgb::grid());
     for (int j = 1; j <= 4; ++j) {
         for (int i = 1; i <= figure.h[j - 1]; ++i) {
-            panel.filledBox(250 + 30 * j, y0 + 80 + 30 * i, 30, 30, Rgb::yellow());
-            panel.box(250 + 30 * j, y0 + 80 + 30 * i, 30, 30, Rgb::black());
+            edgedBox(panel, 250 + 30 * j, y0 + 80 + 30 * i, 30, 30, Rgb::yellow());
         }
     }
     printAt(panel, 420, y0 + 130, QStringLiteral("面積を求めましょう。"));
