@@ -1,17 +1,16 @@
+// The window as laid out, start-up, the level menu and the pictures.
 #include "formdriver.h"
-#include "screenfit.h"
 #include "startup.h"
+#include "testregistry.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
-class TestShell : public QObject {
+class TestWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { prepareApplication(); }
     void layoutFollowsScreenWidth_data();
     void layoutFollowsScreenWidth();
     void controlsAsLaidOut_data();
@@ -26,17 +25,11 @@ private slots:
     void drawingWhileHiddenShowsLater();
     void exitAsksFirst_data();
     void exitAsksFirst();
-    void outlinedBoxHonoursFillStyle();
-    void floodFillStopsAtOnePixelDiagonal();
-    void roundRectStaysInsideItsCorners();
     void picturesShowPanelThroughTransparency_data();
     void picturesShowPanelThroughTransparency();
-    void fitScale_data();
-    void fitScale();
-    void scaledWindowKeepsControlsClickable();
 };
 
-void TestShell::layoutFollowsScreenWidth_data()
+void TestWindow::layoutFollowsScreenWidth_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<bool>("wide");
@@ -46,7 +39,7 @@ void TestShell::layoutFollowsScreenWidth_data()
     QTest::newRow("1024") << 1024 << true;
 }
 
-void TestShell::layoutFollowsScreenWidth()
+void TestWindow::layoutFollowsScreenWidth()
 {
     QFETCH(int, screen);
     QFETCH(bool, wide);
@@ -75,7 +68,7 @@ void TestShell::layoutFollowsScreenWidth()
     }
 }
 
-void TestShell::controlsAsLaidOut_data()
+void TestWindow::controlsAsLaidOut_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
@@ -111,7 +104,7 @@ void TestShell::controlsAsLaidOut_data()
     QTest::newRow("lane 2 erase") << "Command7(1)" << "Picture6(1).client" << QRect(576, 0, 65, 37) << "けす";
 }
 
-void TestShell::controlsAsLaidOut()
+void TestWindow::controlsAsLaidOut()
 {
     QFETCH(QString, name);
     QFETCH(QString, container);
@@ -128,7 +121,7 @@ void TestShell::controlsAsLaidOut()
         QCOMPARE(l->text(), caption);
 }
 
-void TestShell::seedFromClock_data()
+void TestWindow::seedFromClock_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -140,7 +133,7 @@ void TestShell::seedFromClock_data()
     QTest::newRow("minute from first, second from second") << "10:34:59" << "10:35:00" << 3400;
 }
 
-void TestShell::seedFromClock()
+void TestWindow::seedFromClock()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
@@ -148,7 +141,7 @@ void TestShell::seedFromClock()
     QCOMPARE(SeedFromClock(first, second), seed);
 }
 
-void TestShell::seedUsesOnlyMinutesAndSeconds()
+void TestWindow::seedUsesOnlyMinutesAndSeconds()
 {
     auto draws = [](const QString &clock) {
         ScriptedPlatform p;
@@ -163,7 +156,7 @@ void TestShell::seedUsesOnlyMinutesAndSeconds()
     QVERIFY(draws("09:34:56") != draws("09:34:57"));
 }
 
-void TestShell::choosingALevel()
+void TestWindow::choosingALevel()
 {
     FormDriver d;
     QCOMPARE(d.state().Level, 0);
@@ -179,7 +172,7 @@ void TestShell::choosingALevel()
     QVERIFY(!d.form->Picture1[0]->isVisible());
 }
 
-void TestShell::decideWithoutChoiceOnlyWarns()
+void TestWindow::decideWithoutChoiceOnlyWarns()
 {
     FormDriver d;
     const QImage before = d.image();
@@ -192,7 +185,7 @@ void TestShell::decideWithoutChoiceOnlyWarns()
     QCOMPARE(d.image(), before);
 }
 
-void TestShell::decideShowsBandsAndInvitations_data()
+void TestWindow::decideShowsBandsAndInvitations_data()
 {
     QTest::addColumn<int>("screen");
     QTest::addColumn<int>("bands");
@@ -202,7 +195,7 @@ void TestShell::decideShowsBandsAndInvitations_data()
     QTest::newRow("1280") << 1280 << 3;
 }
 
-void TestShell::decideShowsBandsAndInvitations()
+void TestWindow::decideShowsBandsAndInvitations()
 {
     QFETCH(int, screen);
     QFETCH(int, bands);
@@ -231,7 +224,7 @@ void TestShell::decideShowsBandsAndInvitations()
     }
 }
 
-void TestShell::drawingWhileHiddenShowsLater()
+void TestWindow::drawingWhileHiddenShowsLater()
 {
     FormDriver d;
     d.start(1);
@@ -247,14 +240,14 @@ void TestShell::drawingWhileHiddenShowsLater()
     QVERIFY(black > 200);
 }
 
-void TestShell::exitAsksFirst_data()
+void TestWindow::exitAsksFirst_data()
 {
     QTest::addColumn<bool>("yes");
     QTest::newRow("yes") << true;
     QTest::newRow("no") << false;
 }
 
-void TestShell::exitAsksFirst()
+void TestWindow::exitAsksFirst()
 {
     QFETCH(bool, yes);
     FormDriver d;
@@ -269,76 +262,7 @@ void TestShell::exitAsksFirst()
     QVERIFY(d.form->Option2[2]->isChecked());
 }
 
-void TestShell::outlinedBoxHonoursFillStyle()
-{
-    Canvas c({100, 100}, Rgb::panel());
-    c.FillColor = Rgb::white();
-    c.Fill = FillStyle::Solid;
-    c.box(10, 10, 30, 30, Rgb::black());
-    QCOMPARE(c.pixel(25, 25), rgb(255, 255, 255));
-    QCOMPARE(c.pixel(10, 25), rgb(0, 0, 0));
-    QCOMPARE(c.pixel(40, 40), rgb(0, 0, 0)); // far corner included
-    QCOMPARE(c.pixel(41, 25), rgb(255, 255, 192));
-
-    c.Fill = FillStyle::Transparent;
-    c.box(50, 50, 30, 30, Rgb::black());
-    QCOMPARE(c.pixel(65, 65), rgb(255, 255, 192));
-
-    // A filled box is its colour inside and on its edge, whatever the style.
-    c.filledBox(50, 10, 30, 30, Rgb::yellow());
-    QCOMPARE(countColour(c.image(), QRect(50, 10, 31, 31), rgb(255, 255, 0)), 31 * 31);
-    QCOMPARE(c.pixel(81, 25), rgb(255, 255, 192));
-}
-
-void TestShell::floodFillStopsAtOnePixelDiagonal()
-{
-    Canvas c({100, 100}, Rgb::white());
-    c.Fill = FillStyle::Transparent;
-    c.box(10, 10, 30, 30, Rgb::grid());
-    // Lower-left half of the cell, closed by a one-pixel diagonal.
-    c.line(10, 10, 30, 30, Rgb::black());
-    c.line(10, 10, 0, 30, Rgb::black());
-    c.line(10, 40, 30, 0, Rgb::black());
-    c.FillColor = Rgb::yellow();
-    c.Fill = FillStyle::Solid;
-    QVERIFY(FloodFill(&c, 15, 35, 0));
-    int below = 0;
-    for (int y = 11; y < 40; ++y) {
-        for (int x = 11; x < 40; ++x) {
-            const QRgb p = c.pixel(x, y);
-            if (y - 10 > x - 10)
-                below += p == rgb(255, 255, 0);
-            else if (y - 10 < x - 10)
-                QVERIFY2(p != rgb(255, 255, 0), qPrintable(QStringLiteral("leak at %1,%2").arg(x).arg(y)));
-        }
-    }
-    QCOMPARE(below, 28 * 29 / 2); // every pixel strictly under the diagonal
-    QCOMPARE(countColour(c.image(), c.image().rect(), rgb(255, 255, 0)), below);
-    // Starting on the border paints nothing.
-    QVERIFY(!FloodFill(&c, 10, 10, 0));
-}
-
-void TestShell::roundRectStaysInsideItsCorners()
-{
-    Canvas c({200, 200}, Rgb::panel());
-    c.ForeColor = Rgb::white();
-    c.FillColor = Rgb::white();
-    c.Fill = FillStyle::Solid;
-    QVERIFY(RoundRect(&c, 20, 70, 170, 180, 30, 30));
-    const QRgb white = rgb(255, 255, 255), yellow = rgb(255, 255, 192);
-    QCOMPARE(c.pixel(100, 70), white);
-    QCOMPARE(c.pixel(100, 179), white);
-    QCOMPARE(c.pixel(100, 180), yellow); // bottom edge excluded
-    QCOMPARE(c.pixel(169, 120), white);
-    QCOMPARE(c.pixel(170, 120), yellow); // right edge excluded
-    QCOMPARE(c.pixel(20, 70), yellow);   // rounded corner
-    QCOMPARE(c.pixel(35, 85), white);
-    // Only white and the background: no smoothing.
-    QCOMPARE(countColour(c.image(), c.image().rect(), white) + countColour(c.image(), c.image().rect(), yellow),
-             200 * 200);
-}
-
-void TestShell::picturesShowPanelThroughTransparency_data()
+void TestWindow::picturesShowPanelThroughTransparency_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
@@ -347,7 +271,7 @@ void TestShell::picturesShowPanelThroughTransparency_data()
     QTest::newRow("children") << "Picture4(0)" << QSize(213, 227);
 }
 
-void TestShell::picturesShowPanelThroughTransparency()
+void TestWindow::picturesShowPanelThroughTransparency()
 {
     QFETCH(QString, name);
     QFETCH(QSize, size);
@@ -369,66 +293,5 @@ void TestShell::picturesShowPanelThroughTransparency()
     QVERIFY2(figure > area / 4, qPrintable(QString::number(figure)));
 }
 
-void TestShell::fitScale_data()
-{
-    QTest::addColumn<QSize>("available");
-    QTest::addColumn<QSize>("window");
-    QTest::addColumn<double>("factor");
-    const QSize wide(1018, 743), narrow(800, 542);
-    QTest::newRow("1280x1024") << QSize(1280, 1024) << wide << 1.0;
-    QTest::newRow("1920x1080") << QSize(1920, 1040) << wide << 1.0;
-    QTest::newRow("exactly enough") << QSize(1030, 785) << wide << 1.0;
-    QTest::newRow("one pixel short") << QSize(1030, 784) << wide << 0.998;
-    QTest::newRow("1366x768 with a taskbar") << QSize(1366, 728) << wide << 0.923;
-    QTest::newRow("1280x720") << QSize(1280, 720) << wide << 0.912;
-    QTest::newRow("1920x1080 at 150%") << QSize(1280, 680) << wide << 0.858;
-    QTest::newRow("800x600") << QSize(800, 600) << narrow << 0.985;
-    QTest::newRow("no screen") << QSize() << wide << 1.0;
-}
-
-void TestShell::fitScale()
-{
-    QFETCH(QSize, available);
-    QFETCH(QSize, window);
-    QFETCH(double, factor);
-    const double got = FitScale(available, window, typicalFrame());
-    QCOMPARE(got, factor);
-    if (got < 1.0) { // the scaled window and its frame fit
-        QVERIFY(window.width() * got + 12 <= available.width());
-        QVERIFY(window.height() * got + 42 <= available.height());
-    }
-}
-
-void TestShell::scaledWindowKeepsControlsClickable()
-{
-    FormDriver d;
-    const double f = 0.8;
-    ScaledWindow view(d.form.get(), f);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QCOMPARE(view.size(), QSize(815, 595));
-    auto at = [&](QWidget *w, QPoint p) {
-        const QPoint inForm = w->mapTo(d.form.get(), p);
-        return QPoint(qRound(inForm.x() * f), qRound(inForm.y() * f));
-    };
-    auto click = [&](QWidget *w, QPoint p) { QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at(w, p)); };
-    click(d.form->Option2[3], QPoint(300, 18));
-    QCOMPARE(d.state().Level, 4);
-    click(d.form->Command10, QPoint(44, 20));
-    QVERIFY(d.form->Picture1[0]->isVisible());
-    click(d.form->Picture1[0]->surface(), QPoint(400, 400));
-    QCOMPARE(d.problem(2), 1);
-    QVERIFY(d.form->Command5[1]->isVisible());
-    const QString before = d.form->Text1[1]->text();
-    click(d.form->Command6[12], QPoint(18, 18)); // the "7" of lane 2
-    QCOMPARE(d.form->Text1[1]->text(), before + QStringLiteral("7"));
-    // The picture is the window, drawn smaller: a yellow cell of the lane's
-    // figure shows yellow at its scaled place.
-    const QImage shot = view.grab().toImage();
-    QCOMPARE(shot.size(), QSize(815, 595));
-    const QPoint cell = at(d.form->Picture1[0]->surface(), QPoint(280 + 15, 330 + 15));
-    QCOMPARE(shot.pixel(cell), rgb(255, 255, 0));
-}
-
-QTEST_MAIN(TestShell)
-#include "tst_shell.moc"
+QUILMO_TEST(TestWindow)
+#include "window_test.moc"
