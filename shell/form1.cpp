@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QTimer>
 
 namespace {
 
@@ -88,7 +89,7 @@ void prepareApplication()
         QApplication::setStyle(fusion);
 }
 
-Form1::Form1(Platform &platform, QWidget *parent)
+Form1::Form1(Platform &platform, QWidget *parent, Build build)
     : QWidget(parent)
     , platform_(platform)
 {
@@ -102,8 +103,28 @@ Form1::Form1(Platform &platform, QWidget *parent)
     setFixedSize(WideClient);
 
     buildLevelPanel();
-    buildDrawingPanel();
+    if (build == Build::Now)
+        buildDrawingPanel();
     Form_Load();
+    if (build == Build::AfterFirstFrame)
+        Picture7->client()->installEventFilter(this);
+}
+
+void Form1::ensureDrawingPanel()
+{
+    if (Picture1[0])
+        return;
+    buildDrawingPanel();
+    layOutDrawingPanel();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && watched == Picture7->client()) {
+        Picture7->client()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { ensureDrawingPanel(); });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::buildLevelPanel()

@@ -24,7 +24,14 @@ public:
     static constexpr QSize WideClient{1018, 743};
     static constexpr QSize NarrowClient{800, 542};
 
-    explicit Form1(Platform &platform, QWidget *parent = nullptr);
+    // The drawing panel can wait until the level panel has first been
+    // painted, which brings the level panel up sooner at start-up.
+    enum class Build { Now, AfterFirstFrame };
+
+    explicit Form1(Platform &platform, QWidget *parent = nullptr, Build build = Build::Now);
+
+    // Builds the drawing panel, its lanes and their controls, once.
+    void ensureDrawingPanel();
 
     Module1 &state() { return m_; }
     Platform &platform() { return platform_; }
@@ -75,6 +82,8 @@ private:
     void buildLevelPanel();
     void buildDrawingPanel();
     void buildLane(int r);
+    void layOutDrawingPanel();
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void ResetPanel();
     void ShowMarkPause(const QRect &markArea, const QImage &under);
 

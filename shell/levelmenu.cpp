@@ -19,6 +19,7 @@ void Form1::ResetPanel()
 
 void Form1::Command10_Click()
 {
+    ensureDrawingPanel();
     if (m_.Level == 0) {
         platform_.messageBox(this, QStringLiteral("レベルをきめてから、けっていボタンをおしてください。"), MsgButtons::Ok);
         return;

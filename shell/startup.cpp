@@ -30,9 +30,7 @@ void Form1::Form_Load()
             Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
         }
     } else {
-        Picture3[0]->hide();
         Picture7->resize(794, 530);
-        Picture1[0]->resize(786, 530);
         Command10->move(600, Command10->y());
         Command2->move(695, Command2->y());
         Label2->setFont(Fonts::make(Fonts::PMincho, 16, true));
@@ -43,6 +41,15 @@ void Form1::Form_Load()
         // The window itself is laid out for an 800-pixel screen.
         setFixedSize(NarrowClient);
     }
+    layOutDrawingPanel();
     Picture7->move(4, 4);
     Picture7->show();
+}
+
+void Form1::layOutDrawingPanel()
+{
+    if (!Picture1[0] || isWideLayout(m_.ScreenWidthPx))
+        return;
+    Picture3[0]->hide(); // the boy, top right
+    Picture1[0]->resize(786, 530);
 }

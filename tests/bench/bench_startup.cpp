@@ -13,6 +13,7 @@ namespace {
 
 struct Start {
     double ms = 0;
+    double cpuMs = 0; // the child's own processor time to its first frame
     long rss = 0;
     long rss99 = 0;
 };
@@ -32,6 +33,7 @@ Start startOnce(const QString &child, const QString &mode)
             if (words.value(0) == "painted") {
                 s.ms = t.nsecsElapsed() / 1e6;
                 s.rss = words.value(1).toLong();
+                s.cpuMs = words.value(2).toLong() / 1000.0;
             } else if (words.value(0) == "rss99") {
                 s.rss99 = words.value(1).toLong();
             }
@@ -66,11 +68,14 @@ int main(int argc, char **argv)
     }
     const double tb = median(bare, [](const Start &s) { return s.ms; });
     const double tq = median(quilmo, [](const Start &s) { return s.ms; });
+    const double cb = median(bare, [](const Start &s) { return s.cpuMs; });
+    const double cq = median(quilmo, [](const Start &s) { return s.cpuMs; });
     const double mb = median(bare, [](const Start &s) { return double(s.rss); }) / 1024;
     const double mq = median(quilmo, [](const Start &s) { return double(s.rss); }) / 1024;
     const double m99 = median(quilmo, [](const Start &s) { return double(s.rss99); }) / 1024;
     std::printf("median of %d starts each\n", runs);
     std::printf("start to first frame: bare %.1f ms, Quilmo %.1f ms, ratio %.2f (target 1.30)\n", tb, tq, tq / tb);
+    std::printf("processor time to first frame: bare %.1f ms, Quilmo %.1f ms, ratio %.2f\n", cb, cq, cq / cb);
     std::printf("resident memory after start: bare %.1f MB, Quilmo %.1f MB, +%.1f MB (target +15)\n", mb, mq, mq - mb);
     std::printf("after 99 problems in each of 3 lanes: Quilmo %.1f MB, +%.1f MB over bare\n", m99, m99 - mb);
     return 0;

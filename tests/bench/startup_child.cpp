@@ -1,10 +1,8 @@
 // One start of either Quilmo's window or a bare Qt window of the same size.
 // Prints "painted <rss kB>" once the first frame has been painted; Quilmo
 // then plays 99 problems in each of three lanes and prints "rss99 <kB>".
-#include "form1.h"
 #include "newproblem.h"
-#include "qtplatform.h"
-#include "screenfit.h"
+#include "quilmoapp.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -12,6 +10,8 @@
 #include <QTimer>
 
 #include <cstdio>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -46,9 +46,17 @@ private:
     std::function<void()> then_;
 };
 
+// Processor time of this process so far, in microseconds.
+long cpuMicros()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000000L + u.ru_utime.tv_usec + u.ru_stime.tv_usec;
+}
+
 void say(const char *what, long value)
 {
-    std::printf("%s %ld\n", what, value);
+    std::printf("%s %ld %ld\n", what, value, cpuMicros());
     std::fflush(stdout);
 }
 
@@ -69,9 +77,8 @@ int main(int argc, char **argv)
         w.show();
         return app.exec();
     }
-    prepareApplication();
-    QtPlatform platform;
-    Form1 window(platform);
+    QuilmoApp quilmo;
+    Form1 &window = quilmo.window();
     FirstPaint watch([&] {
         say("painted", rssKb());
         window.Option2_Click(3);
@@ -88,6 +95,6 @@ int main(int argc, char **argv)
         QCoreApplication::quit();
     });
     window.Picture7->client()->installEventFilter(&watch);
-    const auto scaled = showFitted(window);
+    quilmo.show();
     return app.exec();
 }

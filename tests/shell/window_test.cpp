@@ -4,6 +4,7 @@
 #include "testregistry.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -27,6 +28,8 @@ private slots:
     void exitAsksFirst();
     void picturesShowPanelThroughTransparency_data();
     void picturesShowPanelThroughTransparency();
+    void drawingPanelBuiltAfterFirstFrame_data();
+    void drawingPanelBuiltAfterFirstFrame();
 };
 
 void TestWindow::layoutFollowsScreenWidth_data()
@@ -291,6 +294,48 @@ void TestWindow::picturesShowPanelThroughTransparency()
     const int area = r.width() * r.height();
     const int figure = area - countColour(shown, r, yellow);
     QVERIFY2(figure > area / 4, qPrintable(QString::number(figure)));
+}
+
+void TestWindow::drawingPanelBuiltAfterFirstFrame_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<bool>("decideAtOnce"); // before the panel had its turn
+    QTest::newRow("wide") << 1280 << false;
+    QTest::newRow("narrow") << 800 << false;
+    QTest::newRow("wide, decided at once") << 1280 << true;
+    QTest::newRow("narrow, decided at once") << 800 << true;
+}
+
+void TestWindow::drawingPanelBuiltAfterFirstFrame()
+{
+    QFETCH(int, screen);
+    QFETCH(bool, decideAtOnce);
+    ScriptedPlatform platform;
+    platform.screenWidth = screen;
+    Form1 f(platform, nullptr, Form1::Build::AfterFirstFrame);
+    QVERIFY(!f.Picture1[0]);
+    f.show();
+    if (decideAtOnce) {
+        f.Option2_Click(5);
+        f.Command10_Click();
+    } else {
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTRY_VERIFY(f.Picture1[0]);
+        QVERIFY(!f.Picture1[0]->isVisible());
+        f.Option2_Click(5);
+        f.Command10_Click();
+    }
+    // The same panel as one built at once, laid out for the screen.
+    QVERIFY(f.Picture1[0]->isVisible());
+    QCOMPARE(f.Picture1[0]->geometry(), QRect(8, 8, screen >= 1000 ? 1009 : 786, screen >= 1000 ? 741 : 530));
+    QCOMPARE(f.Picture3[0]->isVisibleTo(f.Picture1[0]), screen >= 1000);
+    QCOMPARE(f.Picture2[0]->pixmap().size(), QSize(173, 190));
+    f.Picture1_MouseDown(0, Qt::LeftButton, {}, 400, 175);
+    QCOMPARE(f.state().RowTable.at(1, Col::ProblemCount), 1);
+    QVERIFY(f.Command5[0]->isVisible() && f.Text1[0]->isVisible());
+    // Built once only.
+    f.ensureDrawingPanel();
+    QCOMPARE(f.findChildren<DrawingPanel *>().size(), 1);
 }
 
 QUILMO_TEST(TestWindow)

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "form1.h"
+#include "qtplatform.h"
+#include "screenfit.h"
+
+#include <memory>
+
+// The program as main() starts it, once the application object exists: the
+// window on the real desktop, fitted to the screen.
+class QuilmoApp {
+public:
+    QuilmoApp();
+    Form1 &window() { return *form_; }
+    // Shows the window, drawn smaller where the screen cannot hold it.
+    void show();
+
+private:
+    QtPlatform platform_;
+    std::unique_ptr<Form1> form_;
+    std::unique_ptr<ScaledWindow> scaled_;
+};
