@@ -96,7 +96,12 @@ Form1::Form1(Platform &platform, QWidget *parent, Build build)
     Fonts::installSubstitutions();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quilmo Ver1.0.1"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/icon16.gif")));
+    // The 16-pixel drawing, and larger ones from the same source for task
+    // bars and switchers.
+    QIcon icon(QStringLiteral(":/assets/icon16.gif"));
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/assets/icons/%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     setFont(Fonts::make(Fonts::PMincho, 26.25, true));
     setFace(this, QPalette::Window, LightGreen);
     setAutoFillBackground(true);

@@ -28,6 +28,7 @@ private slots:
     void exitAsksFirst();
     void picturesShowPanelThroughTransparency_data();
     void picturesShowPanelThroughTransparency();
+    void windowIconIsOurs();
     void drawingPanelBuiltAfterFirstFrame_data();
     void drawingPanelBuiltAfterFirstFrame();
 };
@@ -294,6 +295,24 @@ void TestWindow::picturesShowPanelThroughTransparency()
     const int area = r.width() * r.height();
     const int figure = area - countColour(shown, r, yellow);
     QVERIFY2(figure > area / 4, qPrintable(QString::number(figure)));
+}
+
+void TestWindow::windowIconIsOurs()
+{
+    FormDriver d;
+    const QIcon icon = d.form->windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+    // A black kanji over blocks of six colours.
+    const QImage small = icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(small.size(), QSize(16, 16));
+    QSet<QRgb> colours;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            colours.insert(small.pixel(x, y));
+    QVERIFY(countColour(small, small.rect(), rgb(0, 0, 0)) > 40);
+    for (QRgb c : {rgb(255, 255, 0), rgb(0, 255, 255), rgb(255, 0, 255), rgb(0, 0, 128)})
+        QVERIFY2(colours.contains(c), qPrintable(QString::number(c, 16)));
 }
 
 void TestWindow::drawingPanelBuiltAfterFirstFrame_data()
