@@ -2,7 +2,6 @@
 // seed, with the drill's invariants checked after every action.
 //   QUILMO_SOAK_ACTIONS=200000 tst_soak
 #include "formdriver.h"
-#include "judge.h"
 #include "transformed.h"
 
 #include <QLineEdit>
@@ -111,14 +110,9 @@ void TestSoak::randomPupils()
             const int r = pick(3) + 1, k = d.problem(r);
             if (k < 1 || !f.Command5[r - 1]->isVisibleTo(&f))
                 break;
-            const auto b = d.block(r, k);
-            const int level = d.state().Level;
-            const int n = level <= 6 ? b[0] + b[1] + b[2] + b[3] : b[3];
-            static const char *const base[] = {"ｃ㎡", "ｃ㎡", "㎡", "ａ", "ｈａ", "ｋ㎡"};
-            const auto unit = expectedUnit(level, b[2]);
-            f.Text1[r - 1]->setText(QString::number(n));
-            f.Text2[r - 1]->setText(level <= 6 ? QString::fromUtf8(base[level - 1])
-                                               : (unit ? unitText(*unit) : QString()));
+            const Answer answer = rightAnswer(d.state().Level, d.block(r, k));
+            f.Text1[r - 1]->setText(answer.number);
+            f.Text2[r - 1]->setText(answer.unit);
             QTest::mouseClick(f.Command5[r - 1], Qt::LeftButton);
             break;
         }

@@ -2,7 +2,6 @@
 // real window with a scripted clock. Not a test: it only reports.
 //   build/tests/bench_newproblem
 #include "formdriver.h"
-#include "judge.h"
 #include "newproblem.h"
 #include "qtplatform.h"
 
@@ -89,12 +88,8 @@ int main(int argc, char **argv)
         c.startRow(1);
         std::vector<double> checks;
         for (int n = 0; n < 90; ++n) {
-            const auto b = c.block(1, c.problem(1));
-            const int number = level <= 6 ? b[0] + b[1] + b[2] + b[3] : b[3];
-            static const char *const units[] = {"ｃ㎡", "ｃ㎡", "㎡", "ａ", "ｈａ", "ｋ㎡"};
-            const auto expected = expectedUnit(level, b[2]);
-            const QString unit = level <= 6 ? QString::fromUtf8(units[level - 1]) : unitText(expected.value_or(AreaUnit::SquareCentimetre));
-            c.type(1, QString::number(number), unit);
+            const Answer answer = rightAnswer(level, c.block(1, c.problem(1)));
+            c.type(1, answer.number, answer.unit);
             QElapsedTimer t;
             t.start();
             c.form->Command5_Click(0);

@@ -1,5 +1,6 @@
 #include "formdriver.h"
 
+#include "judge.h"
 #include "newproblem.h"
 
 #include <QLineEdit>
@@ -74,6 +75,15 @@ std::array<int32_t, 4> FormDriver::block(int row, int k) const
 {
     return {cell(row, Col::block(k, 1)), cell(row, Col::block(k, 2)), cell(row, Col::block(k, 3)),
             cell(row, Col::block(k, 4))};
+}
+
+Answer rightAnswer(int level, const std::array<int32_t, 4> &b)
+{
+    static const char *const base[] = {"ｃ㎡", "ｃ㎡", "㎡", "ａ", "ｈａ", "ｋ㎡"};
+    if (level >= 1 && level <= 6)
+        return {QString::number(b[0] + b[1] + b[2] + b[3]), QString::fromUtf8(base[level - 1])};
+    const auto unit = expectedUnit(level, b[2]);
+    return {QString::number(b[3]), unit ? unitText(*unit) : QString()};
 }
 
 int countColour(const QImage &image, const QRect &r, QRgb c)

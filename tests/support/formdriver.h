@@ -44,6 +44,15 @@ struct FormDriver {
 // Row i, column j (from 1) of the unit-square grid of the lane at y0.
 inline QRect gridCell(int y0, int i, int j) { return QRect(250 + 30 * j, y0 + 80 + 30 * i, 31, 31); }
 
+// The number and unit that answer a stored problem in its base unit: the
+// sum of the heights at levels 1 to 6, the stored area in the asked unit
+// from level 7 on.
+struct Answer {
+    QString number;
+    QString unit;
+};
+Answer rightAnswer(int level, const std::array<int32_t, 4> &block);
+
 // Pixels of exactly colour c inside r.
 int countColour(const QImage &image, const QRect &r, QRgb c);
 inline QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
