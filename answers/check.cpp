@@ -3,7 +3,6 @@
 #include "newproblem.h"
 
 #include <QLineEdit>
-#include <QPainter>
 
 namespace {
 // A frozen clock must not freeze the window: give up after about four
@@ -49,9 +48,9 @@ void Form1::Command5_Click(int index)
     // Keep what lies under the mark, so that erasing it takes the whole
     // glyph away and touches nothing else.
     const QRect markArea = p.textRect(mark).united(QRect(40, y0 + 180, 27, 27)) & p.image().rect();
-    const QImage under = p.image().copy(markArea);
+    const Canvas::Saved under = p.save(markArea);
     p.print(mark);
-    ShowMarkPause(markArea, under);
+    ShowMarkPause(under);
 
     if (right) {
         table.set(r, Col::ResultMark(k), static_cast<int32_t>(t == 1 ? Mark::Right : Mark::RightLater));
@@ -65,7 +64,7 @@ void Form1::Command5_Click(int index)
     }
 }
 
-void Form1::ShowMarkPause(const QRect &markArea, const QImage &under)
+void Form1::ShowMarkPause(const Canvas::Saved &under)
 {
     Canvas &p = panel();
     p.refresh();
@@ -76,9 +75,5 @@ void Form1::ShowMarkPause(const QRect &markArea, const QImage &under)
         while (platform_.timeOfDay() == noted && steps++ < MaxPauseSteps)
             platform_.pauseStep();
     }
-    {
-        QPainter painter(&p.image());
-        painter.drawImage(markArea.topLeft(), under);
-    }
-    p.changed();
+    p.restore(under);
 }

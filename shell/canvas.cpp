@@ -7,11 +7,26 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <cstdlib>
-#include <vector>
+#include <cmath>
+
+namespace {
+
+// The box from (x, y) by (dx, dy), both corners included.
+QRect spanned(int x, int y, int dx, int dy)
+{
+    return QRect(QPoint(std::min(x, x + dx), std::min(y, y + dy)), QPoint(std::max(x, x + dx), std::max(y, y + dy)));
+}
+
+QRect widened(const QRect &r, int by)
+{
+    return r.adjusted(-by, -by, by, by);
+}
+
+} // namespace
 
 Canvas::Canvas(QSize size, QColor background)
     : image_(size, QImage::Format_RGB32)
+    , background_(background.rgb())
 {
     image_.fill(background);
     setFontSizePt(24);
@@ -28,86 +43,94 @@ QRgb Canvas::pixel(int x, int y) const
     return image_.valid(x, y) ? image_.pixel(x, y) : 0;
 }
 
-void Canvas::setPixel(int x, int y, QRgb c)
+void Canvas::changed()
 {
-    if (image_.valid(x, y))
-        reinterpret_cast<QRgb *>(image_.scanLine(y))[x] = c;
+    if (changeHook_)
+        changeHook_();
 }
 
-void Canvas::fillSpan(int x1, int x2, int y, QRgb c)
+void Canvas::keep(DrawOp op)
 {
-    if (y < 0 || y >= image_.height())
-        return;
-    x1 = std::max(x1, 0);
-    x2 = std::min(x2, image_.width() - 1);
-    QRgb *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-    for (int x = x1; x <= x2; ++x)
-        row[x] = c;
+    op.serial = ++serial_;
+    if (op.kind == DrawOp::Kind::RoundRect && op.solid && op.fill == op.colour) {
+        // A blanked band hides all that was drawn inside it before.
+        QPainterPath covered;
+        const QRect &r = op.geometry;
+        covered.addRoundedRect(QRectF(r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top()),
+                               op.corner.width() / 2.0, op.corner.height() / 2.0);
+        auto hidden = [&](const DrawOp &o) {
+            const bool sameCard = o.kind == op.kind && o.geometry == op.geometry && o.corner == op.corner;
+            return sameCard || covered.contains(QRectF(o.bounds));
+        };
+        ops_.erase(std::remove_if(ops_.begin(), ops_.end(), hidden), ops_.end());
+    }
+    ops_.push_back(std::move(op));
+    changed();
 }
 
 void Canvas::line(int x, int y, int dx, int dy, QColor c)
 {
-    const QRgb rgb = c.rgb();
-    // Bresenham from (x, y) to (x + dx, y + dy), both ends included.
-    const int ax = std::abs(dx), ay = std::abs(dy);
-    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
-    int err = ax - ay;
-    int px = x, py = y;
-    const int ex = x + dx, ey = y + dy;
-    for (;;) {
-        setPixel(px, py, rgb);
-        if (px == ex && py == ey)
-            break;
-        const int e2 = 2 * err;
-        if (e2 > -ay) {
-            err -= ay;
-            px += sx;
-        }
-        if (e2 < ax) {
-            err += ax;
-            py += sy;
-        }
-    }
-    changed();
+    Pixels::line(image_, x, y, x + dx, y + dy, 1, c.rgb());
+    DrawOp op;
+    op.kind = DrawOp::Kind::Line;
+    op.geometry = QRect(x, y, dx, dy);
+    op.colour = c.rgb();
+    op.bounds = widened(spanned(x, y, dx, dy), 1);
+    keep(std::move(op));
 }
 
 void Canvas::box(int x, int y, int dx, int dy, QColor c)
 {
-    const int x1 = std::min(x, x + dx), x2 = std::max(x, x + dx);
-    const int y1 = std::min(y, y + dy), y2 = std::max(y, y + dy);
-    if (Fill == FillStyle::Solid) {
-        const QRgb f = FillColor.rgb();
-        for (int yy = y1 + 1; yy < y2; ++yy)
-            fillSpan(x1 + 1, x2 - 1, yy, f);
-    }
+    const QRect r = spanned(x, y, dx, dy);
+    if (Fill == FillStyle::Solid)
+        Pixels::fillRect(image_, r.left() + 1, r.top() + 1, r.right() - 1, r.bottom() - 1, FillColor.rgb());
     const QRgb rgb = c.rgb();
-    fillSpan(x1, x2, y1, rgb);
-    fillSpan(x1, x2, y2, rgb);
-    for (int yy = y1; yy <= y2; ++yy) {
-        setPixel(x1, yy, rgb);
-        setPixel(x2, yy, rgb);
-    }
-    changed();
+    Pixels::fillRect(image_, r.left(), r.top(), r.right(), r.top(), rgb);
+    Pixels::fillRect(image_, r.left(), r.bottom(), r.right(), r.bottom(), rgb);
+    Pixels::fillRect(image_, r.left(), r.top(), r.left(), r.bottom(), rgb);
+    Pixels::fillRect(image_, r.right(), r.top(), r.right(), r.bottom(), rgb);
+    DrawOp op;
+    op.kind = DrawOp::Kind::Box;
+    op.geometry = QRect(x, y, dx, dy);
+    op.colour = rgb;
+    op.fill = FillColor.rgb();
+    op.solid = Fill == FillStyle::Solid;
+    op.bounds = widened(r, 1);
+    keep(std::move(op));
 }
 
 void Canvas::filledBox(int x, int y, int dx, int dy, QColor c)
 {
-    const int x1 = std::min(x, x + dx), x2 = std::max(x, x + dx);
-    const int y1 = std::min(y, y + dy), y2 = std::max(y, y + dy);
-    for (int yy = y1; yy <= y2; ++yy)
-        fillSpan(x1, x2, yy, c.rgb());
-    changed();
+    const QRect r = spanned(x, y, dx, dy);
+    Pixels::fillRect(image_, r.left(), r.top(), r.right(), r.bottom(), c.rgb());
+    DrawOp op;
+    op.kind = DrawOp::Kind::FilledBox;
+    op.geometry = QRect(x, y, dx, dy);
+    op.colour = c.rgb();
+    op.bounds = widened(r, 1);
+    keep(std::move(op));
 }
 
 QRect Canvas::print(const QString &text)
 {
     const QFontMetrics fm(font_);
-    QPainter p(&image_);
-    p.setFont(font_);
-    p.setPen(ForeColor);
-    p.drawText(QPoint(CurrentX, CurrentY + fm.ascent()), text);
-    changed();
-    return textRect(text);
+    {
+        QPainter p(&image_);
+        p.setFont(font_);
+        p.setPen(ForeColor);
+        p.drawText(QPoint(CurrentX, CurrentY + fm.ascent()), text);
+    }
+    const QRect painted = textRect(text);
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.geometry = QRect(CurrentX, CurrentY, 0, 0);
+    op.colour = ForeColor.rgb();
+    op.text = text;
+    op.font = font_;
+    // Glyphs drawn larger may reach a little further than their design box.
+    op.bounds = widened(painted, 2);
+    keep(std::move(op));
+    return painted;
 }
 
 QRect Canvas::textRect(const QString &text) const
@@ -125,22 +148,97 @@ void Canvas::refresh()
         refreshHook_();
 }
 
+void Canvas::catchUp()
+{
+    const DeviceGrid grid{device_.scale};
+    auto next = std::find_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return o.serial > device_.upTo; });
+    for (; next != ops_.end(); ++next)
+        paintOp(device_.image, grid, *next);
+    device_.upTo = serial_;
+}
+
+const QImage &Canvas::rendering(double scale)
+{
+    if (scale == 1.0) {
+        device_ = Device{0, QImage(), 0, device_.generation}; // no second picture kept at design size
+        return image_;
+    }
+    if (device_.scale != scale || device_.image.isNull()) {
+        const DeviceGrid grid{scale};
+        device_.scale = scale;
+        device_.image = QImage(grid.at(image_.width()), grid.at(image_.height()), QImage::Format_RGB32);
+        device_.image.fill(background_);
+        device_.upTo = 0;
+        ++device_.generation;
+    }
+    catchUp();
+    return device_.image;
+}
+
+Canvas::Saved Canvas::save(const QRect &area)
+{
+    Saved s;
+    s.area = area & image_.rect();
+    s.design = image_.copy(s.area);
+    s.serial = serial_;
+    if (!device_.image.isNull()) {
+        catchUp();
+        s.scale = device_.scale;
+        s.generation = device_.generation;
+        // The same area drawn larger, with room for glyphs that reach further.
+        s.deviceArea = deviceRect(widened(s.area, 2), s.scale) & device_.image.rect();
+        s.device = device_.image.copy(s.deviceArea);
+    }
+    return s;
+}
+
+void Canvas::restore(const Saved &saved)
+{
+    {
+        QPainter p(&image_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(saved.area.topLeft(), saved.design);
+    }
+    ops_.erase(std::remove_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return o.serial > saved.serial; }),
+               ops_.end());
+    if (!device_.image.isNull() && device_.upTo > saved.serial) {
+        if (!saved.device.isNull() && saved.generation == device_.generation) {
+            QPainter p(&device_.image);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(saved.deviceArea.topLeft(), saved.device);
+            device_.upTo = saved.serial;
+        } else {
+            device_.image = QImage(); // drawn afresh from the kept operations
+        }
+    }
+    changed();
+}
+
 bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h)
 {
     if (!dc || right - left < 2 || bottom - top < 2)
         return false;
-    QPainter p(&dc->image_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(dc->ForeColor, 1));
-    if (dc->Fill == FillStyle::Solid)
-        p.setBrush(dc->FillColor);
-    else
-        p.setBrush(Qt::NoBrush);
-    // A one-pixel pen on QRect(x, y, w, h) covers x .. x + w, so this stays
-    // inside left .. right - 1 and top .. bottom - 1.
-    p.drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), w / 2.0, h / 2.0);
-    p.end();
-    dc->changed();
+    {
+        QPainter p(&dc->image_);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(dc->ForeColor, 1));
+        if (dc->Fill == FillStyle::Solid)
+            p.setBrush(dc->FillColor);
+        else
+            p.setBrush(Qt::NoBrush);
+        // A one-pixel pen on QRect(x, y, w, h) covers x .. x + w, so this stays
+        // inside left .. right - 1 and top .. bottom - 1.
+        p.drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), w / 2.0, h / 2.0);
+    }
+    DrawOp op;
+    op.kind = DrawOp::Kind::RoundRect;
+    op.geometry = QRect(QPoint(left, top), QPoint(right, bottom));
+    op.corner = QSize(w, h);
+    op.colour = dc->ForeColor.rgb();
+    op.fill = dc->FillColor.rgb();
+    op.solid = dc->Fill == FillStyle::Solid;
+    op.bounds = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    dc->keep(std::move(op));
     return true;
 }
 
@@ -148,49 +246,17 @@ bool FloodFill(HDC dc, int x, int y, QRgb border)
 {
     if (!dc)
         return false;
-    QImage &img = dc->image_;
-    const QRgb stop = border & 0xffffff;
-    auto isBorder = [&](int px, int py) { return (img.pixel(px, py) & 0xffffff) == stop; };
-    if (!img.valid(x, y) || isBorder(x, y))
+    const QImage &img = dc->image_;
+    if (!img.valid(x, y) || (img.pixel(x, y) & 0xffffff) == (border & 0xffffff))
         return false;
     if (dc->Fill != FillStyle::Solid)
         return true; // a hollow brush paints nothing
-    const QRgb fill = dc->FillColor.rgb();
-    const int w = img.width(), h = img.height();
-    std::vector<uint8_t> seen(static_cast<size_t>(w) * h, 0);
-    auto mark = [&](int px, int py) -> uint8_t & { return seen[static_cast<size_t>(py) * w + px]; };
-
-    // Scanline fill over 4-neighbours: a one-pixel diagonal is a wall.
-    std::vector<QPoint> stack{QPoint(x, y)};
-    while (!stack.empty()) {
-        const QPoint s = stack.back();
-        stack.pop_back();
-        int py = s.y();
-        if (mark(s.x(), py) || isBorder(s.x(), py))
-            continue;
-        int x1 = s.x();
-        while (x1 > 0 && !mark(x1 - 1, py) && !isBorder(x1 - 1, py))
-            --x1;
-        int x2 = s.x();
-        while (x2 < w - 1 && !mark(x2 + 1, py) && !isBorder(x2 + 1, py))
-            ++x2;
-        QRgb *row = reinterpret_cast<QRgb *>(img.scanLine(py));
-        for (int px = x1; px <= x2; ++px) {
-            mark(px, py) = 1;
-            row[px] = fill;
-        }
-        for (int ny : {py - 1, py + 1}) {
-            if (ny < 0 || ny >= h)
-                continue;
-            bool inRun = false;
-            for (int px = x1; px <= x2; ++px) {
-                const bool open = !mark(px, ny) && !isBorder(px, ny);
-                if (open && !inRun)
-                    stack.emplace_back(px, ny);
-                inRun = open;
-            }
-        }
-    }
-    dc->changed();
+    DrawOp op;
+    op.kind = DrawOp::Kind::Fill;
+    op.geometry = QRect(x, y, 0, 0);
+    op.colour = border & 0xffffff;
+    op.fill = dc->FillColor.rgb();
+    op.bounds = widened(Pixels::floodFill(dc->image_, x, y, border, op.fill), 1);
+    dc->keep(std::move(op));
     return true;
 }

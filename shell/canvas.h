@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawop.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -7,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 enum class FillStyle { Solid = 0, Transparent = 1 };
 
@@ -25,6 +28,10 @@ inline QColor lightBlue() { return QColor(200, 200, 255); }
 // The drawing panel's persistent picture and its drawing state. Lines and
 // boxes are set pixel by pixel, never smoothed, so colours stay exact and a
 // flood fill stops at exactly black pixels.
+//
+// The picture in design pixels is what the program and its tests read.
+// Every operation is also kept, so that the screen can show the same
+// picture drawn afresh at its own resolution rather than enlarged.
 class Canvas {
 public:
     Canvas(QSize size, QColor background);
@@ -53,30 +60,58 @@ public:
     QRect textRect(const QString &text) const;
     void refresh();
 
-    QImage &image() { return image_; }
     const QImage &image() const { return image_; }
     QRgb pixel(int x, int y) const;
+
+    // The picture drawn at `scale` device pixels per design pixel; at 1 it
+    // is image() itself.
+    const QImage &rendering(double scale);
+    // Device pixels that rendering(scale) covers for a design rectangle.
+    static QRect deviceRect(const QRect &design, double scale) { return DeviceGrid{scale}.map(design); }
+    // Operations kept for redrawing; a band's are dropped once it is blanked.
+    size_t keptOperations() const { return ops_.size(); }
+
+    // What lies under an area, to be put back exactly by restore(): the
+    // picture there and everything drawn since is taken away again.
+    struct Saved {
+        QRect area;
+        QImage design;
+        quint64 serial = 0;
+        double scale = 1;
+        quint64 generation = 0;
+        QRect deviceArea;
+        QImage device;
+    };
+    Saved save(const QRect &area);
+    void restore(const Saved &saved);
 
     // Called by refresh() to bring the picture to the screen at once.
     void setRefreshHook(std::function<void()> hook) { refreshHook_ = std::move(hook); }
     // Called after every drawing operation, so the screen catches up once
     // the handler returns.
     void setChangeHook(std::function<void()> hook) { changeHook_ = std::move(hook); }
-    void changed()
-    {
-        if (changeHook_)
-            changeHook_();
-    }
 
 private:
-    void setPixel(int x, int y, QRgb c);
-    void fillSpan(int x1, int x2, int y, QRgb c);
+    void changed();
+    void keep(DrawOp op);
+    // Brings the device picture up to the last operation.
+    void catchUp();
 
     QImage image_;
+    QRgb background_;
     QFont font_;
     double fontPt_ = 24;
     std::function<void()> refreshHook_;
     std::function<void()> changeHook_;
+
+    std::vector<DrawOp> ops_;
+    quint64 serial_ = 0;
+    struct Device {
+        double scale = 0;
+        QImage image;
+        quint64 upTo = 0;       // the last operation it shows
+        quint64 generation = 0; // counts redraws from scratch
+    } device_;
 
     friend bool RoundRect(class Canvas *, int, int, int, int, int, int);
     friend bool FloodFill(class Canvas *, int, int, QRgb);

@@ -85,7 +85,7 @@ private:
     void layOutDrawingPanel();
     bool eventFilter(QObject *watched, QEvent *event) override;
     void ResetPanel();
-    void ShowMarkPause(const QRect &markArea, const QImage &under);
+    void ShowMarkPause(const Canvas::Saved &under);
 
     Platform &platform_;
     Module1 m_;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <cmath>
+
+// Exact pixel operations on an RGB32 picture: no smoothing, so colours stay
+// what they were asked to be and a fill stops at exactly its border colour.
+namespace Pixels {
+
+// Every pixel of the rectangle from (x1, y1) to (x2, y2), both included.
+void fillRect(QImage &img, int x1, int y1, int x2, int y2, QRgb c);
+
+// A Bresenham line from (x1, y1) to (x2, y2), both ends included. Each
+// point sets a run of `width` pixels across the line's main direction, so a
+// thick line is still closed against a 4-neighbour fill.
+void line(QImage &img, int x1, int y1, int x2, int y2, int width, QRgb c);
+
+// Fills every pixel 4-connected to (x, y) that is not exactly `stop`.
+// Returns the rectangle it painted, empty when the start is on the border
+// or outside the picture.
+QRect floodFill(QImage &img, int x, int y, QRgb stop, QRgb fill);
+
+} // namespace Pixels
+
+// Where design pixels fall on a picture drawn s times larger. Design pixel
+// x covers device pixels at(x) up to at(x + 1), and at least one of them,
+// so nothing vanishes when the picture is drawn smaller.
+struct DeviceGrid {
+    double s = 1.0;
+
+    int at(int x) const { return static_cast<int>(std::floor(x * s + 0.5)); }
+    int last(int x) const { return std::max(at(x + 1), at(x) + 1) - 1; }
+    // The device pixel at the middle of design pixel x (left of it when the
+    // span is even).
+    int centre(int x) const { return at(x) + (last(x) - at(x)) / 2; }
+    // The width of a one-pixel design line.
+    int lineWidth() const { return std::max(1, static_cast<int>(std::lround(s))); }
+    QRect map(const QRect &r) const
+    {
+        return QRect(QPoint(at(r.left()), at(r.top())), QPoint(last(r.right()), last(r.bottom())));
+    }
+};
