@@ -18,9 +18,10 @@ QuilmoApp::QuilmoApp()
     prepareApplication();
     form_ = std::make_unique<Form1>(platform_, nullptr, Form1::Build::AfterFirstFrame);
     fonts.join();
+    main_ = std::make_unique<MainWindow>(*form_);
 }
 
 void QuilmoApp::show()
 {
-    scaled_ = showFitted(*form_);
+    main_->showFitted();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form1.h"
+#include "mainwindow.h"
 #include "qtplatform.h"
-#include "screenfit.h"
 
 #include <memory>
 
@@ -12,11 +12,12 @@ class QuilmoApp {
 public:
     QuilmoApp();
     Form1 &window() { return *form_; }
+    MainWindow &mainWindow() { return *main_; }
     // Shows the window, drawn smaller where the screen cannot hold it.
     void show();
 
 private:
     QtPlatform platform_;
     std::unique_ptr<Form1> form_;
-    std::unique_ptr<ScaledWindow> scaled_;
+    std::unique_ptr<MainWindow> main_;
 };

@@ -1,10 +1,5 @@
 #include "screenfit.h"
 
-#include <QGraphicsProxyWidget>
-#include <QGraphicsScene>
-#include <QGuiApplication>
-#include <QScreen>
-
 #include <algorithm>
 #include <cmath>
 
@@ -20,43 +15,13 @@ double FitScale(QSize available, QSize window, QMargins frame)
     return std::floor(f * 1000.0) / 1000.0;
 }
 
-ScaledWindow::ScaledWindow(QWidget *content, double factor)
-    : content_(content)
-    , factor_(factor)
-    , proxy_(nullptr)
+double ZoomFor(QSize area, QSize content)
 {
-    setObjectName(QStringLiteral("ScaledWindow"));
-    auto *scene = new QGraphicsScene(this);
-    proxy_ = scene->addWidget(content);
-    proxy_->setPos(0, 0);
-    scene->setSceneRect(QRectF(QPointF(0, 0), content->size()));
-    setScene(scene);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    setTransform(QTransform::fromScale(factor, factor));
-    setFixedSize(static_cast<int>(std::ceil(content->width() * factor)),
-                 static_cast<int>(std::ceil(content->height() * factor)));
-    setWindowTitle(content->windowTitle());
-    setWindowIcon(content->windowIcon());
-}
-
-ScaledWindow::~ScaledWindow()
-{
-    proxy_->setWidget(nullptr);
-}
-
-std::unique_ptr<ScaledWindow> showFitted(QWidget &window)
-{
-    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    const double factor = screen ? FitScale(screen->availableGeometry().size(), window.size(), typicalFrame()) : 1.0;
-    if (factor >= 1.0) {
-        window.show();
-        return nullptr;
-    }
-    auto scaled = std::make_unique<ScaledWindow>(&window, factor);
-    scaled->show();
-    return scaled;
+    if (content.isEmpty() || area.isEmpty())
+        return 1.0;
+    if (area == content)
+        return 1.0;
+    const double z = std::min(double(area.width()) / content.width(), double(area.height()) / content.height());
+    // Whole per-mille steps, rounded down so that the content always fits.
+    return std::max(0.25, std::floor(z * 1000.0 + 1e-9) / 1000.0);
 }

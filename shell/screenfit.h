@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QGraphicsView>
 #include <QMargins>
 #include <QSize>
-
-#include <memory>
-
-class QGraphicsProxyWidget;
 
 // How much smaller the whole window must be drawn so that it and its frame
 // fit the screen's free area; 1 when it fits at its design size.
@@ -16,24 +11,6 @@ double FitScale(QSize available, QSize window, QMargins frame);
 // not known before the window is first shown.
 inline QMargins typicalFrame() { return QMargins(6, 36, 6, 6); }
 
-// Shows a window drawn smaller by a factor, as one picture: the window
-// itself keeps its design coordinates, and clicks and keys reach its
-// controls at the right places.
-class ScaledWindow : public QGraphicsView {
-    Q_OBJECT
-public:
-    ScaledWindow(QWidget *content, double factor);
-    // Hands the window back to its owner instead of deleting it.
-    ~ScaledWindow() override;
-    double factor() const { return factor_; }
-    QWidget *content() const { return content_; }
-
-private:
-    QWidget *content_;
-    QGraphicsProxyWidget *proxy_;
-    double factor_;
-};
-
-// Shows the window at its design size where it fits the screen, else in a
-// ScaledWindow, which is returned (nullptr when none was needed).
-std::unique_ptr<ScaledWindow> showFitted(QWidget &window);
+// The largest scale at which content fits into area, at least 0.25 and
+// exactly 1 where it fits at its design size with less than a pixel to spare.
+double ZoomFor(QSize area, QSize content);

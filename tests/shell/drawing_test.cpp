@@ -1,9 +1,11 @@
 // The drawing layer's boxes, fills and rounded cards, and the window drawn
 // smaller where the screen cannot hold it.
 #include "formdriver.h"
+#include "mainwindow.h"
 #include "screenfit.h"
 #include "testregistry.h"
 
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,7 +19,8 @@ private slots:
     void roundRectStaysInsideItsCorners();
     void fitScale_data();
     void fitScale();
-    void scaledWindowKeepsControlsClickable();
+    void zoomedWindowKeepsControlsClickable_data();
+    void zoomedWindowKeepsControlsClickable();
 };
 
 void TestDrawing::outlinedBoxHonoursFillStyle()
@@ -119,19 +122,34 @@ void TestDrawing::fitScale()
     }
 }
 
-void TestDrawing::scaledWindowKeepsControlsClickable()
+void TestDrawing::zoomedWindowKeepsControlsClickable_data()
 {
+    QTest::addColumn<QSize>("windowSize");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("drawn smaller") << QSize(815, 595) << 0.8;
+    QTest::newRow("grown to twice") << QSize(2036, 1486) << 2.0;
+    QTest::newRow("maximised, wider than tall") << QSize(1920, 1040) << 1.399;
+}
+
+void TestDrawing::zoomedWindowKeepsControlsClickable()
+{
+    QFETCH(QSize, windowSize);
+    QFETCH(double, zoom);
     FormDriver d;
-    const double f = 0.8;
-    ScaledWindow view(d.form.get(), f);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QCOMPARE(view.size(), QSize(815, 595));
+    MainWindow window(*d.form);
+    window.resize(windowSize);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.zoom(), zoom);
+    auto *view = window.findChild<QGraphicsView *>();
+    QVERIFY(view && view->isVisible());
+    // The drill is centred; the margins are the window's light green.
+    const QPointF origin = view->mapFromScene(QPointF(0, 0));
     auto at = [&](QWidget *w, QPoint p) {
         const QPoint inForm = w->mapTo(d.form.get(), p);
-        return QPoint(qRound(inForm.x() * f), qRound(inForm.y() * f));
+        return view->mapFromScene(QPointF(inForm) + QPointF(0.5, 0.5));
     };
-    auto click = [&](QWidget *w, QPoint p) { QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at(w, p)); };
+    auto click = [&](QWidget *w, QPoint p) { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at(w, p)); };
     click(d.form->Option2[3], QPoint(300, 18));
     QCOMPARE(d.state().Level, 4);
     click(d.form->Command10, QPoint(44, 20));
@@ -142,12 +160,22 @@ void TestDrawing::scaledWindowKeepsControlsClickable()
     const QString before = d.form->Text1[1]->text();
     click(d.form->Command6[12], QPoint(18, 18)); // the "7" of lane 2
     QCOMPARE(d.form->Text1[1]->text(), before + QStringLiteral("7"));
-    // The picture is the window, drawn smaller: a yellow cell of the lane's
-    // figure shows yellow at its scaled place.
-    const QImage shot = view.grab().toImage();
-    QCOMPARE(shot.size(), QSize(815, 595));
+
+    const QImage shot = window.grab().toImage();
+    QCOMPARE(shot.size(), windowSize);
+    // A yellow cell of the lane's figure shows yellow at its scaled place.
     const QPoint cell = at(d.form->Picture1[0]->surface(), QPoint(280 + 15, 330 + 15));
     QCOMPARE(shot.pixel(cell), rgb(255, 255, 0));
+    if (origin.x() >= 2)
+        QCOMPARE(shot.pixel(1, windowSize.height() / 2), rgb(192, 255, 192));
+    if (origin.y() >= 2)
+        QCOMPARE(shot.pixel(windowSize.width() / 2, 1), rgb(192, 255, 192));
+    // Back at design size the drill is an ordinary child again, pixel for pixel.
+    window.resize(d.form->size());
+    QCOMPARE(window.zoom(), 1.0);
+    QCOMPARE(d.form->parentWidget(), &window);
+    QVERIFY(!view->isVisible());
+    QCOMPARE(window.grab().toImage(), d.form->grab().toImage());
 }
 
 QUILMO_TEST(TestDrawing)

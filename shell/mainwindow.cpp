@@ -1,0 +1,166 @@
+#include "mainwindow.h"
+
+#include "fonts.h"
+#include "screenfit.h"
+
+#include <QContextMenuEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace {
+QString fullScreenCaption(bool fullScreen)
+{
+    return fullScreen ? QStringLiteral("もとの大きさ（F11）") : QStringLiteral("ぜんがめん（F11）");
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget &content)
+    : content_(content)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(content.windowTitle());
+    setWindowIcon(content.windowIcon());
+    // Drawn at another scale, the drill is embedded as a top-level of its own
+    // that is never shown; only this window carries the program's name.
+    content.setWindowTitle(QString());
+    content.setWindowIcon(QIcon());
+    // The margins round the drawn window are its own light green.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, content.palette().color(QPalette::Window));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    content.setParent(this);
+    content.move(0, 0);
+    resize(content.size());
+    setMinimumSize(QSize(static_cast<int>(std::ceil(content.width() * 0.25)),
+                         static_cast<int>(std::ceil(content.height() * 0.25))));
+
+    fullScreen_ = new QToolButton(this);
+    fullScreen_->setObjectName(QStringLiteral("FullScreenButton"));
+    fullScreen_->setFocusPolicy(Qt::NoFocus);
+    fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12, true));
+    fullScreen_->setText(fullScreenCaption(false));
+    fullScreen_->hide();
+    connect(fullScreen_, &QToolButton::clicked, this, &MainWindow::toggleFullScreen);
+
+    // F11 wherever the focus is, also inside the drill drawn at another scale.
+    auto *f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    f11->setContext(Qt::ApplicationShortcut);
+    connect(f11, &QShortcut::activated, this, &MainWindow::toggleFullScreen);
+}
+
+MainWindow::~MainWindow()
+{
+    // The drill belongs to whoever made it.
+    if (proxy_)
+        proxy_->setWidget(nullptr);
+    content_.hide();
+    content_.setParent(nullptr);
+}
+
+void MainWindow::showFitted()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const double f = screen ? FitScale(screen->availableGeometry().size(), content_.size(), typicalFrame()) : 1.0;
+    if (f < 1.0)
+        resize(static_cast<int>(std::ceil(content_.width() * f)), static_cast<int>(std::ceil(content_.height() * f)));
+    else
+        resize(content_.size());
+    fit();
+    show();
+}
+
+void MainWindow::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    fit();
+}
+
+void MainWindow::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange)
+        fullScreen_->setText(fullScreenCaption(isFullScreen()));
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *e)
+{
+    QMenu menu;
+    menu.addAction(fullScreenCaption(isFullScreen()), this, &MainWindow::toggleFullScreen);
+    menu.exec(e->globalPos());
+}
+
+void MainWindow::fit()
+{
+    const QSize area = size(), c = content_.size();
+    zoom_ = ZoomFor(area, c);
+    if (zoom_ == 1.0) {
+        // At design size the drill is a plain child: every pixel as designed.
+        if (proxy_ && proxy_->widget()) {
+            proxy_->setWidget(nullptr);
+            content_.setParent(this);
+        }
+        if (view_)
+            view_->hide();
+        content_.move((area.width() - c.width()) / 2, (area.height() - c.height()) / 2);
+        content_.show();
+    } else {
+        if (!view_) {
+            view_ = new QGraphicsView(this);
+            view_->setObjectName(QStringLiteral("ZoomView"));
+            view_->setScene(new QGraphicsScene(view_));
+            view_->setFrameShape(QFrame::NoFrame);
+            view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view_->setBackgroundBrush(palette().color(QPalette::Window));
+            view_->setAlignment(Qt::AlignCenter);
+            // No smoothing of edges: neighbouring areas of one colour must
+            // not show seams between them.
+            view_->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+            view_->lower();
+        }
+        if (!proxy_ || !proxy_->widget()) {
+            content_.setParent(nullptr);
+            if (proxy_)
+                proxy_->setWidget(&content_);
+            else
+                proxy_ = view_->scene()->addWidget(&content_);
+            proxy_->setPos(0, 0);
+        }
+        view_->scene()->setSceneRect(QRectF(QPointF(0, 0), c));
+        view_->setTransform(QTransform::fromScale(zoom_, zoom_));
+        view_->setGeometry(rect());
+        view_->show();
+    }
+    placeFullScreenButton();
+}
+
+void MainWindow::placeFullScreenButton()
+{
+    // Shown in a margin wide enough for it, as soon as the window has grown.
+    const QSize b = fullScreen_->sizeHint();
+    const int drawnWidth = static_cast<int>(std::ceil(content_.width() * zoom_));
+    const int drawnHeight = static_cast<int>(std::ceil(content_.height() * zoom_));
+    const int side = (width() - drawnWidth) / 2, top = (height() - drawnHeight) / 2;
+    if (side >= b.width() + 16 || top >= b.height() + 16) {
+        fullScreen_->setGeometry(width() - b.width() - 8, 8, b.width(), b.height());
+        fullScreen_->raise();
+        fullScreen_->show();
+    } else {
+        fullScreen_->hide();
+    }
+}
