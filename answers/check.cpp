@@ -8,7 +8,33 @@ namespace {
 // A frozen clock must not freeze the window: give up after about four
 // seconds of steps.
 constexpr int MaxPauseSteps = 280;
+// Long enough for a nine-year-old to read the answer.
+constexpr qint64 RightAnswerMs = 2500;
 } // namespace
+
+bool Form1::showRightAnswer(int row, const std::array<int32_t, 4> &block)
+{
+    const std::optional<ExpectedAnswer> answer = expectedAnswer(m_.Level, block);
+    if (!answer)
+        return false;
+    for (QLineEdit *box : {Text1[row - 1], Text2[row - 1]}) {
+        setFace(box, QPalette::Text, Rgb::red());
+        box->setReadOnly(true);
+    }
+    Text1[row - 1]->setText(QString::number(answer->number));
+    Text2[row - 1]->setText(unitText(answer->unit));
+    Text1[row - 1]->repaint();
+    Text2[row - 1]->repaint();
+    return true;
+}
+
+void Form1::waitUntil(qint64 clockMs)
+{
+    // Input waits as in the mark pause; a clock that stands still cannot
+    // hold the window for more than a few seconds.
+    for (int steps = 0; platform_.clockMs() < clockMs && steps < MaxPauseSteps; ++steps)
+        platform_.pauseStep();
+}
 
 void Form1::Command5_Click(int index)
 {
@@ -50,6 +76,9 @@ void Form1::Command5_Click(int index)
     const QRect markArea = p.textRect(mark).united(QRect(40, y0 + 180, 27, 27)) & p.image().rect();
     const Canvas::Saved under = p.save(markArea);
     p.print(mark);
+    // After the last miss the pupil sees the answer where it belonged.
+    const bool teach = !right && t >= 3 && showRightAnswer(r, block);
+    const qint64 shownAt = platform_.clockMs();
     ShowMarkPause(under);
 
     if (right) {
@@ -57,6 +86,8 @@ void Form1::Command5_Click(int index)
         NewProblem(m_, p, *this);
         return;
     }
+    if (teach)
+        waitUntil(shownAt + RightAnswerMs);
     resetBoxes(r);
     if (t >= 3) {
         table.set(r, Col::ResultMark(k), static_cast<int32_t>(Mark::Wrong));

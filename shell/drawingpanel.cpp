@@ -1,5 +1,7 @@
 #include "drawingpanel.h"
 
+#include "devicepaint.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,30 +13,18 @@ PanelSurface::PanelSurface(Canvas &canvas)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-double deviceScale(const QTransform &toDevice)
-{
-    // Whole millionths, so that the same window size always reuses the
-    // same picture.
-    return std::round(toDevice.m11() * 1e6) / 1e6;
-}
-
 void PanelSurface::paintEvent(QPaintEvent *e)
 {
     QPainter p(this);
     p.fillRect(rect(), Rgb::panel());
     const QTransform toDevice = p.deviceTransform();
     const double scale = deviceScale(toDevice);
-    if (scale == 1.0 || toDevice.type() > QTransform::TxScale || toDevice.m22() != toDevice.m11() || scale <= 0) {
+    if (scale == 1.0 || !isUniformScale(toDevice)) {
         p.drawImage(e->rect().topLeft(), canvas_.image(), e->rect());
         return;
     }
-    // The picture drawn at the screen's resolution, set pixel for pixel on
-    // the device, its corner on the device pixel nearest the panel's.
-    const QImage &picture = canvas_.rendering(scale);
-    const QPointF corner = toDevice.map(QPointF(0, 0));
-    const QTransform onDevice = QTransform::fromTranslate(std::round(corner.x()), std::round(corner.y()));
-    p.setWorldTransform(onDevice * toDevice.inverted() * p.worldTransform());
-    p.drawImage(0, 0, picture);
+    // The picture drawn afresh at the screen's resolution, not enlarged.
+    drawOnDevicePixels(p, canvas_.rendering(scale));
 }
 
 void PanelSurface::mousePressEvent(QMouseEvent *e)

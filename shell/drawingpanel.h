@@ -3,11 +3,6 @@
 #include "borderbox.h"
 #include "canvas.h"
 
-#include <QTransform>
-
-// Device pixels per design pixel of a painter's mapping.
-double deviceScale(const QTransform &toDevice);
-
 // The inside of the drawing panel: shows the persistent picture and reports
 // mouse presses in picture pixels. The row controls sit on it.
 class PanelSurface : public QWidget {

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "controls.h"
 #include "fonts.h"
 
 #include <QApplication>
@@ -25,13 +26,6 @@ QString indexed(const char *control, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
 }
 
-void setFace(QWidget *w, QPalette::ColorRole role, QColor c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(role, c);
-    w->setPalette(pal);
-}
-
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect place,
                     QColor face, const QFont &font)
 {
@@ -42,17 +36,6 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     b->setFocusPolicy(Qt::TabFocus);
     setFace(b, QPalette::Button, face);
     return b;
-}
-
-QLabel *picture(QWidget *parent, const QString &name, const QString &resource, QPoint at)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    const QPixmap pix(resource);
-    l->setPixmap(pix);
-    l->setGeometry(QRect(at, pix.isNull() ? QSize(1, 1) : pix.size()));
-    l->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return l;
 }
 
 // A level choice answers to a click anywhere on its row, not only on its
@@ -81,6 +64,13 @@ const char *const LevelCaptions[12] = {
 };
 
 } // namespace
+
+void setFace(QWidget *w, QPalette::ColorRole role, QColor c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(role, c);
+    w->setPalette(pal);
+}
 
 void prepareApplication()
 {
@@ -179,7 +169,7 @@ void Form1::buildDrawingPanel()
     connect(p->surface(), &PanelSurface::mousePressed, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) { Picture1_MouseDown(0, b, s, x, y); });
 
-    Label1[0] = new QLabel(QStringLiteral("つぎのけいさんをしましょう。"), c);
+    Label1[0] = new QuietLabel(QStringLiteral("つぎのけいさんをしましょう。"), c);
     Label1[0]->setObjectName(QStringLiteral("Label1(0)"));
     Label1[0]->setGeometry(16, 8, 390, 37);
     Label1[0]->setFont(Fonts::make(Fonts::PMincho, 24, true));
@@ -191,9 +181,13 @@ void Form1::buildDrawingPanel()
                          LightGreen, Fonts::make(Fonts::PMincho, 21.75, true));
     connect(Command8[0], &QPushButton::clicked, this, [this] { Command8_Click(0); });
 
-    Picture3[0] = picture(c, QStringLiteral("Picture3(0)"), QStringLiteral(":/assets/boy.gif"), {768, 44});
-    Picture2[0] = picture(c, QStringLiteral("Picture2(0)"), QStringLiteral(":/assets/girl.gif"), {800, 296});
-    Picture4[0] = picture(c, QStringLiteral("Picture4(0)"), QStringLiteral(":/assets/children.gif"), {772, 504});
+    auto picture = [c](const char *name, const char *file, QPoint at) {
+        return new Picture(c, QString::fromLatin1(name), QStringLiteral(":/assets/%1.gif").arg(QLatin1String(file)),
+                           QStringLiteral(":/assets/large/%1.png").arg(QLatin1String(file)), at);
+    };
+    Picture3[0] = picture("Picture3(0)", "boy", {768, 44});
+    Picture2[0] = picture("Picture2(0)", "girl", {800, 296});
+    Picture4[0] = picture("Picture4(0)", "children", {772, 504});
 
     auto *digits = new QButtonGroup(this);
     auto *units = new QButtonGroup(this);
@@ -231,7 +225,7 @@ void Form1::buildLane(int r)
     Command5[r]->hide();
 
     auto box = [&](const char *name, QSize size) {
-        auto *t = new QLineEdit(c);
+        auto *t = new AnswerBox(c);
         t->setObjectName(indexed(name, r));
         t->resize(size);
         setFace(t, QPalette::Base, Qt::white);
@@ -277,6 +271,10 @@ void Form1::resetBoxes(int row)
 {
     setFace(Text1[row - 1], QPalette::Base, Rgb::pink());
     setFace(Text2[row - 1], QPalette::Base, Rgb::lightBlue());
+    for (QLineEdit *box : {Text1[row - 1], Text2[row - 1]}) {
+        setFace(box, QPalette::Text, Qt::black);
+        box->setReadOnly(false);
+    }
     Text1[row - 1]->clear();
     Text2[row - 1]->clear();
 }

@@ -86,10 +86,17 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void ResetPanel();
     void ShowMarkPause(const Canvas::Saved &under);
+    // The right number and unit in red in a lane's boxes, which cannot be
+    // typed into until they are reset; false when the problem has none.
+    bool showRightAnswer(int row, const std::array<int32_t, 4> &block);
+    void waitUntil(qint64 clockMs);
 
     Platform &platform_;
     Module1 m_;
 };
+
+// Sets one colour of a control's palette.
+void setFace(QWidget *w, QPalette::ColorRole role, QColor c);
 
 // Style and fonts shared by the program and its tests.
 void prepareApplication();

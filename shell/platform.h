@@ -18,6 +18,8 @@ public:
     virtual void beep() = 0;
     // Time of day as "hh:mm:ss", 24-hour clock.
     virtual QString timeOfDay() = 0;
+    // Milliseconds of a steady clock, for waits finer than the time of day.
+    virtual qint64 clockMs() = 0;
     // Full screen width in device pixels.
     virtual int screenWidthPx() = 0;
     virtual void endProgram() = 0;

@@ -3,6 +3,7 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -62,6 +63,16 @@ void QtPlatform::beep()
 QString QtPlatform::timeOfDay()
 {
     return QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
+}
+
+qint64 QtPlatform::clockMs()
+{
+    static const QElapsedTimer started = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return started.elapsed();
 }
 
 int QtPlatform::screenWidthPx()

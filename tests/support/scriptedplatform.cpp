@@ -25,4 +25,5 @@ void ScriptedPlatform::pauseStep()
     if (onPauseStep)
         onPauseStep();
     now = now.addMSecs(stepMs);
+    elapsedMs += stepMs;
 }

@@ -28,11 +28,13 @@ public:
     QList<Message> messages;
     int beeps = 0;
     int pauseSteps = 0;
+    qint64 elapsedMs = 0; // moves with the clock
     bool ended = false;
 
     MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
     void beep() override { ++beeps; }
     QString timeOfDay() override;
+    qint64 clockMs() override { return elapsedMs; }
     int screenWidthPx() override { return screenWidth; }
     void endProgram() override { ended = true; }
     void pauseStep() override;

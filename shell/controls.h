@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+
+// A label without a handler: it takes its clicks, so they neither beep nor
+// reach the panel beneath it.
+class QuietLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+};
+
+// One of the panel's pictures: the design-size GIF at scale 1, elsewhere a
+// high-resolution rendering of the same drawing made smaller to the size it
+// is shown at.
+class Picture : public QuietLabel {
+    Q_OBJECT
+public:
+    Picture(QWidget *parent, const QString &name, const QString &gif, const QString &largeRendering, QPoint at);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    QString large_;
+    QImage shown_; // the rendering at the last scale drawn
+    double shownScale_ = 0;
+};
+
+// A number or unit box. Its right-click menu opens as a window of its own,
+// whole and in the desktop's colours, whatever the scale the drill is drawn at.
+class AnswerBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *e) override;
+};
