@@ -51,6 +51,7 @@ void Form1::Command5_Click(int index)
     const QRect markArea = p.textRect(mark).united(QRect(40, y0 + 180, 27, 27)) & p.image().rect();
     const QImage under = p.image().copy(markArea);
     p.print(mark);
+    platform_.markSound(right ? MarkSound::Right : MarkSound::Wrong);
     ShowMarkPause(markArea, under);
 
     if (right) {
@@ -69,7 +70,6 @@ void Form1::ShowMarkPause(const QRect &markArea, const QImage &under)
 {
     Canvas &p = panel();
     p.refresh();
-    platform_.beep();
     int steps = 0;
     for (int change = 0; change < 2; ++change) {
         const QString noted = platform_.timeOfDay();

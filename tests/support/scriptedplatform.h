@@ -27,11 +27,13 @@ public:
 
     QList<Message> messages;
     int beeps = 0;
+    QList<MarkSound> markSounds;
     int pauseSteps = 0;
     bool ended = false;
 
     MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
     void beep() override { ++beeps; }
+    void markSound(MarkSound which) override { markSounds.append(which); }
     QString timeOfDay() override;
     int screenWidthPx() override { return screenWidth; }
     void endProgram() override { ended = true; }
