@@ -79,6 +79,7 @@ void Form1::Command5_Click(int index)
     // After the last miss the pupil sees the answer where it belonged.
     const bool teach = !right && t >= 3 && showRightAnswer(r, block);
     const qint64 shownAt = platform_.clockMs();
+    platform_.markSound(right ? MarkSound::Right : MarkSound::Wrong);
     ShowMarkPause(under);
 
     if (right) {
@@ -99,7 +100,6 @@ void Form1::ShowMarkPause(const Canvas::Saved &under)
 {
     Canvas &p = panel();
     p.refresh();
-    platform_.beep();
     int steps = 0;
     for (int change = 0; change < 2; ++change) {
         const QString noted = platform_.timeOfDay();

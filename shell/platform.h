@@ -6,6 +6,7 @@ class QWidget;
 
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
+enum class MarkSound { Right, Wrong };
 
 // Everything the drill asks of the desktop, in one place, so that tests can
 // script the clock, the screen and the pupil's answers to questions.
@@ -16,6 +17,9 @@ public:
     // Modal; the title is always the application's.
     virtual MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) = 0;
     virtual void beep() = 0;
+    // The sound of a mark, started as the mark appears; returns at once.
+    // Where no sound can be played it beeps instead.
+    virtual void markSound(MarkSound which) = 0;
     // Time of day as "hh:mm:ss", 24-hour clock.
     virtual QString timeOfDay() = 0;
     // Milliseconds of a steady clock, for waits finer than the time of day.

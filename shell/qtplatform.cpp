@@ -1,6 +1,7 @@
 #include "qtplatform.h"
 
 #include "fonts.h"
+#include "soundplayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,6 +35,9 @@ QWidget *hostWindow(QWidget *w)
 }
 } // namespace
 
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
 MsgAnswer QtPlatform::messageBox(QWidget *parent, const QString &text, MsgButtons buttons)
 {
     QMessageBox box(hostWindow(parent));
@@ -58,6 +62,13 @@ MsgAnswer QtPlatform::messageBox(QWidget *parent, const QString &text, MsgButton
 void QtPlatform::beep()
 {
     QApplication::beep();
+}
+
+void QtPlatform::markSound(MarkSound which)
+{
+    if (!sound_)
+        sound_ = std::make_unique<SoundPlayer>([] { QApplication::beep(); });
+    sound_->play(which);
 }
 
 QString QtPlatform::timeOfDay()

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPainter>
 
 #include <algorithm>
 #include <cstdio>
@@ -60,13 +61,42 @@ double micros(const QElapsedTimer &t)
     return t.nsecsElapsed() / 1000.0;
 }
 
+// The whole drawing panel painted at 3x, three lanes full: as a paint does
+// it (the picture already at that scale), and drawn again from the kept
+// operations after a change of scale.
+void repaintCost()
+{
+    FormDriver d;
+    d.start(12);
+    for (int row = 1; row <= 3; ++row)
+        d.startRow(row);
+    QWidget *surface = d.form->Picture1[0]->surface();
+    QImage device(surface->size() * 3, QImage::Format_RGB32);
+    std::vector<double> paints, redraws;
+    for (int n = 0; n < 40; ++n) {
+        d.form->panel().rendering(2.0); // another scale first: the paint draws afresh
+        QElapsedTimer t;
+        t.start();
+        d.form->panel().rendering(3.0);
+        redraws.push_back(micros(t));
+        t.start();
+        QPainter p(&device);
+        p.scale(3, 3);
+        surface->render(&p, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        p.end();
+        paints.push_back(micros(t));
+    }
+    std::printf("full repaint of the drawing panel at 3x: %.2f ms; drawn afresh from %zu kept operations: %.2f ms\n",
+                median(paints) / 1000, d.form->panel().keptOperations(), median(redraws) / 1000);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     prepareApplication();
-    std::printf("level  NewProblem median  99th problem  check median (us)\n");
+    std::printf("level  NewProblem median  99th problem  check median  at 2x  at 3x (us)\n");
     for (int level = 1; level <= 12; ++level) {
         FormDriver d;
         d.start(level);
@@ -95,9 +125,31 @@ int main(int argc, char **argv)
             c.form->Command5_Click(0);
             checks.push_back(micros(t));
         }
-        std::printf("%5d  %17.1f  %12.1f  %18.1f\n", level, median(times), *std::max_element(last.begin(), last.end()),
-                    median(checks));
+        // The same with the picture brought up to date at the screen's scale,
+        // as the next paint does.
+        double scaled[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            const double scale = i == 0 ? 2.0 : 3.0;
+            FormDriver z;
+            z.start(level);
+            z.form->panel().rendering(scale);
+            std::vector<double> zt;
+            for (int row = 1; row <= 3; ++row) {
+                z.startRow(row);
+                for (int n = 2; n <= 99; ++n) {
+                    QElapsedTimer t;
+                    t.start();
+                    z.newProblem(row);
+                    z.form->panel().rendering(scale);
+                    zt.push_back(micros(t));
+                }
+            }
+            scaled[i] = median(zt);
+        }
+        std::printf("%5d  %17.1f  %12.1f  %12.1f  %5.1f  %5.1f\n", level, median(times),
+                    *std::max_element(last.begin(), last.end()), median(checks), scaled[0], scaled[1]);
     }
+    repaintCost();
     pauseCost();
     return 0;
 }

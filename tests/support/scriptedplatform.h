@@ -27,12 +27,14 @@ public:
 
     QList<Message> messages;
     int beeps = 0;
+    QList<MarkSound> markSounds;
     int pauseSteps = 0;
     qint64 elapsedMs = 0; // moves with the clock
     bool ended = false;
 
     MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
     void beep() override { ++beeps; }
+    void markSound(MarkSound which) override { markSounds.append(which); }
     QString timeOfDay() override;
     qint64 clockMs() override { return elapsedMs; }
     int screenWidthPx() override { return screenWidth; }
