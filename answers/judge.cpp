@@ -1,23 +1,11 @@
 #include "judge.h"
 
 #include <algorithm>
-#include <clocale>
-#include <cmath>
-#include <cstdlib>
-#include <locale.h>
+#include <charconv>
+#include <cstdint>
+#include <limits>
 #include <string>
-
-QString unitText(AreaUnit unit)
-{
-    switch (unit) {
-    case AreaUnit::SquareCentimetre: return QStringLiteral("ｃ㎡");
-    case AreaUnit::SquareMetre: return QStringLiteral("㎡");
-    case AreaUnit::Are: return QStringLiteral("ａ");
-    case AreaUnit::Hectare: return QStringLiteral("ｈａ");
-    case AreaUnit::SquareKilometre: return QStringLiteral("ｋ㎡");
-    }
-    return {};
-}
+#include <system_error>
 
 namespace {
 
@@ -105,10 +93,43 @@ std::string leadingNumber(const QString &text)
     return s;
 }
 
-locale_t cLocale()
+// For a number out of a double's range, whether it is too large rather than
+// too small: the power of ten of its first nonzero digit decides.
+bool tooLarge(const std::string &number)
 {
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return c;
+    size_t i = number[0] == '+' || number[0] == '-' ? 1 : 0;
+    const size_t intStart = i;
+    while (i < number.size() && isDigit(number[i]))
+        ++i;
+    const size_t intEnd = i;
+    int64_t power = 0;
+    bool nonzero = false;
+    for (size_t j = intStart; j < intEnd && !nonzero; ++j)
+        if (number[j] != '0') {
+            power = static_cast<int64_t>(intEnd - j) - 1;
+            nonzero = true;
+        }
+    if (i < number.size() && number[i] == '.') {
+        const size_t fracStart = ++i;
+        for (; i < number.size() && isDigit(number[i]); ++i)
+            if (!nonzero && number[i] != '0') {
+                power = -static_cast<int64_t>(i - fracStart) - 1;
+                nonzero = true;
+            }
+    }
+    if (i < number.size() && number[i] == 'e') {
+        ++i;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            ++i;
+        // Far beyond any double's exponent, so the sum cannot overflow.
+        constexpr int64_t Cap = 1000000000;
+        int64_t exponent = 0;
+        for (; i < number.size(); ++i)
+            exponent = std::min(Cap, exponent * 10 + (number[i] - '0'));
+        power += negative ? -exponent : exponent;
+    }
+    return power >= 0;
 }
 
 } // namespace
@@ -118,24 +139,35 @@ double ReadNumber(const QString &text)
     const std::string number = leadingNumber(text);
     if (number.empty())
         return 0.0;
-    // The C locale, whatever the desktop's: a decimal point is always ".".
-    return strtod_l(number.c_str(), nullptr, cLocale());
+    // from_chars reads "." as the decimal point whatever the desktop's
+    // locale, but takes no plus sign.
+    const char *first = number.data() + (number[0] == '+' ? 1 : 0);
+    double value = 0.0;
+    if (std::from_chars(first, number.data() + number.size(), value).ec == std::errc::result_out_of_range) {
+        // Left unset: overflow reads as infinity, underflow as zero, each
+        // with the number's sign.
+        value = tooLarge(number) ? std::numeric_limits<double>::infinity() : 0.0;
+        if (number[0] == '-')
+            value = -value;
+    }
+    return value;
 }
 
-std::optional<AreaUnit> expectedUnit(int level, int32_t unitCode)
+std::optional<AreaUnit> expectedUnit(int level, int32_t code)
 {
     if (level == 7 || level == 9)
         return AreaUnit::SquareCentimetre;
     if (level == 8) {
-        switch (unitCode) {
+        // Level 8 stores the side's length unit: cm, m or km.
+        switch (code) {
         case 0: return AreaUnit::SquareCentimetre;
         case 1: return AreaUnit::SquareMetre;
         case 2: return AreaUnit::SquareKilometre;
         default: return std::nullopt;
         }
     }
-    if (level >= 10 && level <= 12 && unitCode >= 0 && unitCode <= 4)
-        return static_cast<AreaUnit>(unitCode);
+    if (level >= 10 && level <= 12)
+        return areaUnitOfCode(code);
     return std::nullopt;
 }
 

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "areaunit.h"
+
 #include <QString>
 
 #include <array>
 #include <cstdint>
 #include <optional>
-
-enum class AreaUnit { SquareCentimetre = 0, SquareMetre = 1, Are = 2, Hectare = 3, SquareKilometre = 4 };
-
-// The exact texts that the unit buttons build.
-QString unitText(AreaUnit unit);
 
 // The number box read as a number: spaces are skipped, the number ends at
 // the first character that cannot belong to it, and a text that does not
@@ -30,4 +27,4 @@ struct ExpectedAnswer {
 std::optional<ExpectedAnswer> expectedAnswer(int level, const std::array<int32_t, 4> &block);
 
 // The one unit accepted at levels 7 to 12, none for a code out of range.
-std::optional<AreaUnit> expectedUnit(int level, int32_t unitCode);
+std::optional<AreaUnit> expectedUnit(int level, int32_t code);

@@ -8,8 +8,6 @@
 namespace {
 
 constexpr int RetryLimit = 10;
-constexpr int SquareCentimetreCode = 0;
-constexpr int SquareMetreCode = 1;
 
 // Pairs (W, H) a candidate can have: W 4 to 9, H 2 to 9.
 constexpr int MinW = 4, MaxW = 9, MinH = 2, MaxH = 9;
@@ -34,24 +32,23 @@ PairSet storedPairs(const RowTable &table, int row, int N)
     return stored;
 }
 
-// Whether some rest of the candidate lets the kind accept (W, H). The
-// stepped figure needs 4 <= H2 < H, so H of at least 5.
+// Right part sizes 4 to 8; 4 comes out five times in nine.
+constexpr int MinRightSize = 4, MaxRightSize = 8;
+
+// Whether some right part lets the kind accept (W, H). The stepped figure
+// needs a right part lower than the left one, so H of at least 5.
 bool acceptsPair(ProblemKind kind, int W, int H)
 {
     switch (kind) {
     case ProblemKind::EqualHeight: return W <= 8 && H <= 5;
-    case ProblemKind::Stepped: return W >= 5 && H >= 5;
+    case ProblemKind::Stepped: return W >= 5 && H > MinRightSize;
     default: return true;
     }
 }
 
 bool acceptsCandidate(const CompositeProblem &c)
 {
-    switch (c.kind) {
-    case ProblemKind::EqualHeight: return c.W <= 8 && c.H <= 5;
-    case ProblemKind::Stepped: return c.W >= 5 && c.H2 < c.H;
-    default: return true;
-    }
+    return acceptsPair(c.kind, c.W, c.H) && (c.kind != ProblemKind::Stepped || c.H2 < c.H);
 }
 
 bool hasFreePair(ProblemKind kind, const PairSet &stored)
@@ -72,10 +69,9 @@ ProblemKind drawKind(RandomSource &random, int level, int N)
     return summaryKind(N, random.between(1, 4));
 }
 
-// Right part sizes 4 to 8; 4 comes out five times in nine.
 int drawRightSize(RandomSource &random)
 {
-    return std::max(4, random.between(0, 8));
+    return std::max(MinRightSize, random.between(0, MaxRightSize));
 }
 
 } // namespace
@@ -95,8 +91,8 @@ CompositeProblem chooseComposite(RandomSource &random, const RowTable &table, in
     int retries = 0; // of the previous-problem rule, never reset in this call
     for (;;) {
         CompositeProblem c;
-        c.W = random.between(4, 9);
-        c.H = random.between(2, 9);
+        c.W = random.between(MinW, MaxW);
+        c.H = random.between(MinH, MaxH);
         c.U = random.between(0, 4);
         c.kind = drawKind(random, level, N);
         if (N > 1) {
@@ -122,9 +118,10 @@ std::array<int32_t, 4> compositeBlock(const CompositeProblem &c)
 {
     switch (c.kind) {
     case ProblemKind::OneUnit: return {c.W, c.H, c.U, c.W * c.H};
-    case ProblemKind::TwoUnits: return {c.W, c.H, twoUnitCode(c.U), c.W * c.H};
-    case ProblemKind::EqualHeight: return {c.W + c.W2, c.H, SquareCentimetreCode, c.H * (c.W + c.W2)};
-    case ProblemKind::Stepped: return {c.W, c.H, SquareMetreCode, c.W * c.H + c.W2 * c.H2};
+    case ProblemKind::TwoUnits: return {c.W, c.H, unitCode(twoUnitAnswer(c.U)), c.W * c.H};
+    case ProblemKind::EqualHeight:
+        return {c.W + c.W2, c.H, unitCode(AreaUnit::SquareCentimetre), c.H * (c.W + c.W2)};
+    case ProblemKind::Stepped: return {c.W, c.H, unitCode(AreaUnit::SquareMetre), c.W * c.H + c.W2 * c.H2};
     }
     return {};
 }

@@ -22,7 +22,10 @@ struct CompositeProblem {
 };
 
 // Picks the problem N of lane row from the random source, avoiding the
-// lane's earlier problems 1 .. N-1. Draws nothing but what it uses.
+// lane's earlier problems 1 .. N-1. Every candidate draws W, H and U, and
+// at level 12 a kind, which problems 1 to 8 discard for their set one; a
+// candidate past the rules against repeats also draws W2 and H2, whatever
+// its kind uses.
 CompositeProblem chooseComposite(RandomSource &random, const RowTable &table, int level, int row, int N);
 
 // The four values stored in the problem's block: columns 10N+1 .. 10N+4.

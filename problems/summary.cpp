@@ -2,9 +2,6 @@
 
 namespace {
 
-constexpr int SquareMetreCode = 1;
-constexpr int SquareKilometreCode = 4;
-
 // A rectangle reads "たて <first>, 横 <second>", a square names one side;
 // both end with the shape and the question.
 QString sidesLine(int W, int H, const QString &first, const QString &second, const QString &squareSide,
@@ -15,9 +12,9 @@ QString sidesLine(int W, int H, const QString &first, const QString &second, con
     return QStringLiteral("たて") + first + QStringLiteral(", 横") + second + QStringLiteral("の長方形") + question;
 }
 
-QString askIn(const QString &unit)
+QString askIn(AreaUnit unit)
 {
-    return QStringLiteral("の面積は、何") + unit + QStringLiteral("ですか。");
+    return QStringLiteral("の面積は、何") + unitText(unit) + QStringLiteral("ですか。");
 }
 
 } // namespace
@@ -47,9 +44,9 @@ QString oneUnitLine(int W, int H, int U)
     static const Wording wordings[] = {
         {1, QStringLiteral("cm"), QStringLiteral("の面積を求めましょう。")},
         {1, QStringLiteral("m"), QStringLiteral("の面積を求めましょう。")},
-        {10, QStringLiteral("m"), askIn(QStringLiteral("ａ"))},
-        {100, QStringLiteral("m"), askIn(QStringLiteral("ｈａ"))},
-        {1, QStringLiteral("km"), askIn(QStringLiteral("ｋ㎡"))},
+        {10, QStringLiteral("m"), askIn(AreaUnit::Are)},
+        {100, QStringLiteral("m"), askIn(AreaUnit::Hectare)},
+        {1, QStringLiteral("km"), askIn(AreaUnit::SquareKilometre)},
     };
     const Wording &w = wordings[U >= 0 && U <= 4 ? U : 0];
     const QString first = digits(w.scale * W) + w.length;
@@ -58,15 +55,16 @@ QString oneUnitLine(int W, int H, int U)
 
 QString twoUnitLine(int W, int H, int U)
 {
-    if (twoUnitCode(U) == SquareMetreCode) {
+    const AreaUnit answer = twoUnitAnswer(U);
+    if (answer == AreaUnit::SquareMetre) {
         const QString first = digits(100 * W) + QStringLiteral("cm");
-        return sidesLine(W, H, first, digits(H) + QStringLiteral("m"), first, askIn(QStringLiteral("㎡")));
+        return sidesLine(W, H, first, digits(H) + QStringLiteral("m"), first, askIn(answer));
     }
     return sidesLine(W, H, digits(W) + QStringLiteral("km"), digits(1000 * H) + QStringLiteral("m"),
-                     digits(1000 * W) + QStringLiteral("m"), askIn(QStringLiteral("ｋ㎡")));
+                     digits(1000 * W) + QStringLiteral("m"), askIn(answer));
 }
 
-int twoUnitCode(int U)
+AreaUnit twoUnitAnswer(int U)
 {
-    return U < 2 ? SquareMetreCode : SquareKilometreCode;
+    return U < 2 ? AreaUnit::SquareMetre : AreaUnit::SquareKilometre;
 }

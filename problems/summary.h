@@ -1,5 +1,6 @@
 #pragma once
 
+#include "areaunit.h"
 #include "composite.h"
 
 #include <QString>
@@ -10,12 +11,12 @@
 ProblemKind summaryKind(int N, int drawn);
 
 // The single line of a problem with sides in one unit; U (0 to 4) is also
-// the unit code of the answer.
+// the code of the answer's unit.
 QString oneUnitLine(int W, int H, int U);
 
 // The single line of a problem with sides in two units.
 QString twoUnitLine(int W, int H, int U);
 
-// The unit code of a two-unit problem's answer: 1 (㎡) for U 0 and 1,
-// 4 (ｋ㎡) for U 2 to 4.
-int twoUnitCode(int U);
+// The unit of a two-unit problem's answer: ㎡ for U 0 and 1, ｋ㎡ for U 2
+// to 4.
+AreaUnit twoUnitAnswer(int U);

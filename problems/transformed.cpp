@@ -146,16 +146,14 @@ Transformed chooseTransformed(RandomSource &random, const RowTable &table, int r
 void drawTransformed(Canvas &panel, int y0, const Transformed &shape)
 {
     drawLegend(panel, 1, y0);
-    for (int i = 1; i <= 4; ++i)
-        for (int j = 1; j <= 4; ++j)
-            panel.box(250 + 30 * j, y0 + 80 + 30 * i, 30, 30, Rgb::grid());
+    drawGrid(panel, y0, 4, 4);
     if (shape.s <= 3)
         verticalStrip(panel, y0, shape.s, shape.b);
     else if (shape.s <= 6)
         horizontalStrip(panel, y0, shape.s, shape.b);
     else
         twoColumnBlock(panel, y0, shape.s, shape.b);
-    printAt(panel, 420, y0 + 130, QStringLiteral("面積を求めましょう。"));
+    askForArea(panel, y0);
 }
 
 FamilyResult TransformedFamily(FamilyContext &ctx)

@@ -40,27 +40,39 @@ int legendLabelX(int level)
     }
 }
 
-// The "1cm" legend: the label twice, a yellow square between them.
+// The level's label twice, a yellow square between them.
 void drawLegend(Canvas &panel, int level, int y0)
 {
     printAt(panel, legendLabelX(level), y0 + 130, legendLabel(level));
     printAt(panel, 160, y0 + 172, legendLabel(level));
     panel.Fill = FillStyle::Transparent;
-    edgedBox(panel, 120, y0 + 170, 30, 30, Rgb::yellow());
+    edgedBox(panel, 120, y0 + 170, GridCell, GridCell, Rgb::yellow());
+}
+
+void drawGrid(Canvas &panel, int y0, int rows, int columns)
+{
+    for (int i = 1; i <= rows; ++i)
+        for (int j = 1; j <= columns; ++j) {
+            const QPoint at = gridCorner(y0, i, j);
+            panel.box(at.x(), at.y(), GridCell, GridCell, Rgb::grid());
+        }
+}
+
+void askForArea(Canvas &panel, int y0)
+{
+    printAt(panel, 420, y0 + 130, QStringLiteral("面積を求めましょう。"));
 }
 
 void drawUnitSquares(Canvas &panel, int level, int y0, const UnitSquares &figure)
 {
     drawLegend(panel, level, y0);
-    for (int i = 1; i <= figure.gridRows(); ++i)
-        for (int j = 1; j <= figure.columns(); ++j)
-            panel.box(250 + 30 * j, y0 + 80 + 30 * i, 30, 30, Rgb::grid());
-    for (int j = 1; j <= 4; ++j) {
+    drawGrid(panel, y0, figure.gridRows(), figure.columns());
+    for (int j = 1; j <= 4; ++j)
         for (int i = 1; i <= figure.h[j - 1]; ++i) {
-            edgedBox(panel, 250 + 30 * j, y0 + 80 + 30 * i, 30, 30, Rgb::yellow());
+            const QPoint at = gridCorner(y0, i, j);
+            edgedBox(panel, at.x(), at.y(), GridCell, GridCell, Rgb::yellow());
         }
-    }
-    printAt(panel, 420, y0 + 130, QStringLiteral("面積を求めましょう。"));
+    askForArea(panel, y0);
 }
 
 FamilyResult UnitSquareFamily(FamilyContext &ctx)

@@ -18,6 +18,18 @@ void drawUnitSquares(Canvas &panel, int level, int y0, const UnitSquares &figure
 // transparent).
 void drawLegend(Canvas &panel, int level, int y0);
 
+// The grid that the figures of levels 1 to 7 stand on: 30-pixel cells, row i
+// and column j counted from 1.
+constexpr int GridCell = 30;
+inline QPoint gridCorner(int y0, int i, int j)
+{
+    return {250 + GridCell * j, y0 + 80 + GridCell * i};
+}
+// The light grey lines of rows × columns cells.
+void drawGrid(Canvas &panel, int y0, int rows, int columns);
+// The question beside a grid figure.
+void askForArea(Canvas &panel, int y0);
+
 // The legend square's label and where the label starts.
 QString legendLabel(int level);
 int legendLabelX(int level);

@@ -170,7 +170,7 @@ void TestCompositeRules::longRowsFinishAndCheck()
     QCOMPARE(d.state().RowTable.rejectedWrites(), 0);
     for (int k = 1; k <= RowTable::MaxProblems; ++k) {
         const auto b = d.block(1, k);
-        QVERIFY2(blockFits(level, b), qPrintable(QStringLiteral("problem %1").arg(k)));
+        QVERIFY2(madeByLevelKind(level, b), qPrintable(QStringLiteral("problem %1").arg(k)));
         for (int u = 0; u <= 4; ++u) {
             const QString unit = unitText(static_cast<AreaUnit>(u));
             QCOMPARE(IsRightAnswer(level, b, b[3], unit), u == b[2]);

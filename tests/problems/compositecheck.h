@@ -52,8 +52,9 @@ inline bool inRanges(const CompositeProblem &c)
            (c.kind != ProblemKind::Stepped || c.H2 < c.H) && admissible(c.kind, c.W, c.H);
 }
 
-// A stored block that some kind of the level could have written.
-inline bool blockFits(int level, const std::array<int32_t, 4> &b)
+// Whether the stored block is exactly what some kind that the level uses
+// would store for some candidate: the area too is recomputed.
+inline bool madeByLevelKind(int level, const std::array<int32_t, 4> &b)
 {
     const bool text = b[0] >= 4 && b[0] <= 9 && b[1] >= 2 && b[1] <= 9 && b[2] >= 0 && b[2] <= 4 && b[3] == b[0] * b[1];
     const bool equalHeight = b[0] >= 8 && b[0] <= 16 && b[1] >= 2 && b[1] <= 5 && b[2] == 0 && b[3] == b[0] * b[1];

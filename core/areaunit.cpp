@@ -1,0 +1,20 @@
+#include "areaunit.h"
+
+std::optional<AreaUnit> areaUnitOfCode(int32_t code)
+{
+    if (code < unitCode(AreaUnit::SquareCentimetre) || code > unitCode(AreaUnit::SquareKilometre))
+        return std::nullopt;
+    return static_cast<AreaUnit>(code);
+}
+
+QString unitText(AreaUnit unit)
+{
+    switch (unit) {
+    case AreaUnit::SquareCentimetre: return QStringLiteral("ｃ㎡");
+    case AreaUnit::SquareMetre: return QStringLiteral("㎡");
+    case AreaUnit::Are: return QStringLiteral("ａ");
+    case AreaUnit::Hectare: return QStringLiteral("ｈａ");
+    case AreaUnit::SquareKilometre: return QStringLiteral("ｋ㎡");
+    }
+    return {};
+}
