@@ -58,9 +58,17 @@ void Canvas::keep(DrawOp op)
         const QRect &r = op.geometry;
         covered.addRoundedRect(QRectF(r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top()),
                                op.corner.width() / 2.0, op.corner.height() / 2.0);
+        const QRect card(QPoint(r.left(), r.top()), QPoint(r.right() - 1, r.bottom() - 1));
+        const int rx = (op.corner.width() + 1) / 2, ry = (op.corner.height() + 1) / 2;
         auto hidden = [&](const DrawOp &o) {
-            const bool sameCard = o.kind == op.kind && o.geometry == op.geometry && o.corner == op.corner;
-            return sameCard || covered.contains(QRectF(o.bounds));
+            if (o.kind == op.kind && o.geometry == op.geometry && o.corner == op.corner)
+                return true;
+            if (!card.contains(o.bounds))
+                return false;
+            // Away from the rounded corners the card's rectangle decides.
+            if (card.adjusted(rx, 0, -rx, 0).contains(o.bounds) || card.adjusted(0, ry, 0, -ry).contains(o.bounds))
+                return true;
+            return covered.contains(QRectF(o.bounds));
         };
         ops_.erase(std::remove_if(ops_.begin(), ops_.end(), hidden), ops_.end());
     }

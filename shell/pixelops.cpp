@@ -48,15 +48,18 @@ void line(QImage &img, int x1, int y1, int x2, int y2, int width, QRgb c)
     }
 }
 
-QRect floodFill(QImage &img, int x, int y, QRgb stop, QRgb fill)
+QRect floodFill(QImage &img, int x, int y, QRgb stop, QRgb fill, QRect limit)
 {
+    limit = limit.isEmpty() ? img.rect() : limit & img.rect();
     stop &= 0xffffff;
-    auto isBorder = [&](int px, int py) { return (img.pixel(px, py) & 0xffffff) == stop; };
-    if (!img.valid(x, y) || isBorder(x, y))
+    auto isBorder = [&](int px, int py) {
+        return (reinterpret_cast<const QRgb *>(img.constScanLine(py))[px] & 0xffffff) == stop;
+    };
+    if (!limit.contains(x, y) || isBorder(x, y))
         return {};
-    const int w = img.width(), h = img.height();
-    std::vector<uint8_t> seen(static_cast<size_t>(w) * h, 0);
-    auto mark = [&](int px, int py) -> uint8_t & { return seen[static_cast<size_t>(py) * w + px]; };
+    const int left0 = limit.left(), top0 = limit.top(), w = limit.width();
+    std::vector<uint8_t> seen(static_cast<size_t>(w) * limit.height(), 0);
+    auto mark = [&](int px, int py) -> uint8_t & { return seen[static_cast<size_t>(py - top0) * w + (px - left0)]; };
     QRect painted;
 
     // Scanline fill over 4-neighbours: a one-pixel diagonal is a wall.
@@ -68,10 +71,10 @@ QRect floodFill(QImage &img, int x, int y, QRgb stop, QRgb fill)
         if (mark(s.x(), py) || isBorder(s.x(), py))
             continue;
         int left = s.x();
-        while (left > 0 && !mark(left - 1, py) && !isBorder(left - 1, py))
+        while (left > limit.left() && !mark(left - 1, py) && !isBorder(left - 1, py))
             --left;
         int right = s.x();
-        while (right < w - 1 && !mark(right + 1, py) && !isBorder(right + 1, py))
+        while (right < limit.right() && !mark(right + 1, py) && !isBorder(right + 1, py))
             ++right;
         QRgb *row = reinterpret_cast<QRgb *>(img.scanLine(py));
         for (int px = left; px <= right; ++px) {
@@ -80,7 +83,7 @@ QRect floodFill(QImage &img, int x, int y, QRgb stop, QRgb fill)
         }
         painted |= QRect(QPoint(left, py), QPoint(right, py));
         for (int ny : {py - 1, py + 1}) {
-            if (ny < 0 || ny >= h)
+            if (ny < limit.top() || ny > limit.bottom())
                 continue;
             bool inRun = false;
             for (int px = left; px <= right; ++px) {

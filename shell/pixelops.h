@@ -17,10 +17,10 @@ void fillRect(QImage &img, int x1, int y1, int x2, int y2, QRgb c);
 // thick line is still closed against a 4-neighbour fill.
 void line(QImage &img, int x1, int y1, int x2, int y2, int width, QRgb c);
 
-// Fills every pixel 4-connected to (x, y) that is not exactly `stop`.
-// Returns the rectangle it painted, empty when the start is on the border
-// or outside the picture.
-QRect floodFill(QImage &img, int x, int y, QRgb stop, QRgb fill);
+// Fills every pixel 4-connected to (x, y) that is not exactly `stop`,
+// within `limit` (the whole picture when empty). Returns the rectangle it
+// painted, empty when the start is on the border or outside the limit.
+QRect floodFill(QImage &img, int x, int y, QRgb stop, QRgb fill, QRect limit = QRect());
 
 } // namespace Pixels
 
