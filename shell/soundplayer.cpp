@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
+
 #include <dlfcn.h>
 #include <pulse/simple.h>
 
