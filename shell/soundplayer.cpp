@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
+
+#include <dlfcn.h>
 #include <pulse/simple.h>
 
 namespace {
@@ -14,6 +17,34 @@ constexpr auto RetryAfter = std::chrono::seconds(10);
 
 quint32 le32(const char *p) { return qFromLittleEndian<quint32>(p); }
 quint16 le16(const char *p) { return qFromLittleEndian<quint16>(p); }
+
+// libpulse-simple is opened with the first sound rather than linked: linked,
+// it and the dozen libraries it brings would load before the first frame and
+// stay resident in every lesson.
+struct PulseSimple {
+    decltype(&pa_simple_new) open = nullptr;
+    decltype(&pa_simple_write) write = nullptr;
+    decltype(&pa_simple_drain) drain = nullptr;
+    decltype(&pa_simple_free) close = nullptr;
+
+    PulseSimple()
+    {
+        void *lib = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!lib)
+            return;
+        open = reinterpret_cast<decltype(open)>(dlsym(lib, "pa_simple_new"));
+        write = reinterpret_cast<decltype(write)>(dlsym(lib, "pa_simple_write"));
+        drain = reinterpret_cast<decltype(drain)>(dlsym(lib, "pa_simple_drain"));
+        close = reinterpret_cast<decltype(close)>(dlsym(lib, "pa_simple_free"));
+    }
+    bool loaded() const { return open && write && drain && close; }
+};
+
+const PulseSimple &pulseSimple()
+{
+    static const PulseSimple pulse;
+    return pulse;
+}
 
 } // namespace
 
@@ -121,21 +152,22 @@ void SoundPlayer::run()
 bool SoundPlayer::playNow(MarkSound which)
 {
     const PcmSound &sound = sounds_[which == MarkSound::Right ? 0 : 1];
-    if (!sound.isValid())
+    const PulseSimple &pa = pulseSimple();
+    if (!sound.isValid() || !pa.loaded())
         return false;
     const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sound.rate), static_cast<uint8_t>(sound.channels)};
-    // A short buffer, so that playing starts with the first tenth of a second
-    // written rather than waiting for a long one to fill.
+    // A short buffer of a tenth of a second, so that playing starts as soon
+    // as that much is written rather than waiting for a long one to fill.
     const uint32_t any = static_cast<uint32_t>(-1);
-    const pa_buffer_attr buffer{any, static_cast<uint32_t>(pa_usec_to_bytes(100000, &spec)), any, any, any};
+    const pa_buffer_attr buffer{any, static_cast<uint32_t>(2 * sound.channels * (sound.rate / 10)), any, any, any};
     int error = 0;
-    pa_simple *stream = pa_simple_new(nullptr, "Quilmo", PA_STREAM_PLAYBACK, nullptr,
-                                      which == MarkSound::Right ? "right" : "wrong", &spec, nullptr, &buffer, &error);
+    pa_simple *stream = pa.open(nullptr, "Quilmo", PA_STREAM_PLAYBACK, nullptr,
+                                which == MarkSound::Right ? "right" : "wrong", &spec, nullptr, &buffer, &error);
     if (!stream)
         return false;
-    const bool ok = pa_simple_write(stream, sound.samples.constData(), static_cast<size_t>(sound.samples.size()), &error) == 0 &&
-                    pa_simple_drain(stream, &error) == 0;
+    const bool ok = pa.write(stream, sound.samples.constData(), static_cast<size_t>(sound.samples.size()), &error) == 0 &&
+                    pa.drain(stream, &error) == 0;
     // One stream per sound: an idle open stream would keep the output awake.
-    pa_simple_free(stream);
+    pa.close(stream);
     return ok;
 }

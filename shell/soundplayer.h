@@ -30,9 +30,9 @@ PcmSound readWav(const QByteArray &file);
 PcmSound markSoundData(MarkSound which);
 
 // Plays the mark sounds through the desktop's sound server: PulseAudio, or
-// PipeWire through its PulseAudio interface. Connecting and playing happen on
-// a thread of the player's own, started with the first sound, so the window
-// never waits for the server. Where no server answers, `cannotPlay` runs on
+// PipeWire through its PulseAudio interface. Opening the library, connecting
+// and playing happen on a thread of the player's own, started with the first
+// sound, so the window never waits for the server. Where no server answers, `cannotPlay` runs on
 // the GUI thread instead.
 class SoundPlayer {
 public:
