@@ -129,14 +129,15 @@ QRect Canvas::print(const QString &text)
         p.drawText(QPoint(CurrentX, CurrentY + fm.ascent()), text);
     }
     const QRect painted = textRect(text);
+    const QRect ink = fm.boundingRect(text).translated(CurrentX, CurrentY + fm.ascent());
     DrawOp op;
     op.kind = DrawOp::Kind::Text;
     op.geometry = QRect(CurrentX, CurrentY, 0, 0);
     op.colour = ForeColor.rgb();
     op.text = text;
     op.font = font_;
-    // Glyphs drawn larger may reach a little further than their design box.
-    op.bounds = widened(painted, 2);
+    // Glyphs drawn larger may reach a little further than their design ink.
+    op.bounds = widened(ink, 2);
     keep(std::move(op));
     return painted;
 }
@@ -156,31 +157,35 @@ void Canvas::refresh()
         refreshHook_();
 }
 
-void Canvas::catchUp()
+QImage Canvas::rendering(double scale, QRect area) const
 {
-    const DeviceGrid grid{device_.scale};
-    auto next = std::find_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return o.serial > device_.upTo; });
-    for (; next != ops_.end(); ++next)
-        paintOp(device_.image, grid, *next);
-    device_.upTo = serial_;
-}
-
-const QImage &Canvas::rendering(double scale)
-{
-    if (scale == 1.0) {
-        device_ = Device{0, QImage(), 0, device_.generation}; // no second picture kept at design size
-        return image_;
+    area = area.isEmpty() ? image_.rect() : area & image_.rect();
+    if (scale == 1.0)
+        return image_.copy(area);
+    // A fill depends on the walls all round it: draw every fill that reaches
+    // the area whole, with whatever else lies where it went.
+    QRect needed = area;
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const DrawOp &o : ops_) {
+            if (o.kind == DrawOp::Kind::Fill && o.bounds.intersects(needed) && !needed.contains(o.bounds)) {
+                needed |= o.bounds;
+                grown = true;
+            }
+        }
     }
-    if (device_.scale != scale || device_.image.isNull()) {
-        const DeviceGrid grid{scale};
-        device_.scale = scale;
-        device_.image = QImage(grid.at(image_.width()), grid.at(image_.height()), QImage::Format_RGB32);
-        device_.image.fill(background_);
-        device_.upTo = 0;
-        ++device_.generation;
-    }
-    catchUp();
-    return device_.image;
+    needed &= image_.rect();
+    const DeviceGrid grid{scale};
+    const QRect device = grid.map(needed);
+    QImage picture(device.size(), QImage::Format_RGB32);
+    picture.fill(background_);
+    const DevicePart part{picture, device.topLeft(), grid};
+    for (const DrawOp &o : ops_)
+        if (o.bounds.intersects(needed))
+            paintOp(part, o);
+    if (needed == area)
+        return picture;
+    return picture.copy(grid.map(area).translated(-device.topLeft()));
 }
 
 Canvas::Saved Canvas::save(const QRect &area)
@@ -189,14 +194,6 @@ Canvas::Saved Canvas::save(const QRect &area)
     s.area = area & image_.rect();
     s.design = image_.copy(s.area);
     s.serial = serial_;
-    if (!device_.image.isNull()) {
-        catchUp();
-        s.scale = device_.scale;
-        s.generation = device_.generation;
-        // The same area drawn larger, with room for glyphs that reach further.
-        s.deviceArea = deviceRect(widened(s.area, 2), s.scale) & device_.image.rect();
-        s.device = device_.image.copy(s.deviceArea);
-    }
     return s;
 }
 
@@ -209,16 +206,6 @@ void Canvas::restore(const Saved &saved)
     }
     ops_.erase(std::remove_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return o.serial > saved.serial; }),
                ops_.end());
-    if (!device_.image.isNull() && device_.upTo > saved.serial) {
-        if (!saved.device.isNull() && saved.generation == device_.generation) {
-            QPainter p(&device_.image);
-            p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(saved.deviceArea.topLeft(), saved.device);
-            device_.upTo = saved.serial;
-        } else {
-            device_.image = QImage(); // drawn afresh from the kept operations
-        }
-    }
     changed();
 }
 

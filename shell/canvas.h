@@ -63,9 +63,11 @@ public:
     const QImage &image() const { return image_; }
     QRgb pixel(int x, int y) const;
 
-    // The picture drawn at `scale` device pixels per design pixel; at 1 it
-    // is image() itself.
-    const QImage &rendering(double scale);
+    // The picture, or the part of it that covers `area`, drawn afresh at
+    // `scale` device pixels per design pixel from the kept operations. It
+    // covers deviceRect(area, scale) of the whole. Nothing of it is kept:
+    // the screen keeps what it shows.
+    QImage rendering(double scale, QRect area = QRect()) const;
     // Device pixels that rendering(scale) covers for a design rectangle.
     static QRect deviceRect(const QRect &design, double scale) { return DeviceGrid{scale}.map(design); }
     // Operations kept for redrawing; a band's are dropped once it is blanked.
@@ -77,10 +79,6 @@ public:
         QRect area;
         QImage design;
         quint64 serial = 0;
-        double scale = 1;
-        quint64 generation = 0;
-        QRect deviceArea;
-        QImage device;
     };
     Saved save(const QRect &area);
     void restore(const Saved &saved);
@@ -94,8 +92,6 @@ public:
 private:
     void changed();
     void keep(DrawOp op);
-    // Brings the device picture up to the last operation.
-    void catchUp();
 
     QImage image_;
     QRgb background_;
@@ -106,12 +102,6 @@ private:
 
     std::vector<DrawOp> ops_;
     quint64 serial_ = 0;
-    struct Device {
-        double scale = 0;
-        QImage image;
-        quint64 upTo = 0;       // the last operation it shows
-        quint64 generation = 0; // counts redraws from scratch
-    } device_;
 
     friend bool RoundRect(class Canvas *, int, int, int, int, int, int);
     friend bool FloodFill(class Canvas *, int, int, QRgb);

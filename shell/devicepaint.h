@@ -13,5 +13,6 @@ double deviceScale(const QTransform &toDevice);
 bool isUniformScale(const QTransform &toDevice);
 
 // Draws a picture made at the painter's device scale pixel for pixel on the
-// device, its corner on the device pixel nearest the widget's own.
-void drawOnDevicePixels(QPainter &p, const QImage &picture);
+// device, `offset` device pixels from the device pixel nearest the widget's
+// corner.
+void drawOnDevicePixels(QPainter &p, const QImage &picture, QPoint offset = QPoint());

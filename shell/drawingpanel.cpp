@@ -23,8 +23,9 @@ void PanelSurface::paintEvent(QPaintEvent *e)
         p.drawImage(e->rect().topLeft(), canvas_.image(), e->rect());
         return;
     }
-    // The picture drawn afresh at the screen's resolution, not enlarged.
-    drawOnDevicePixels(p, canvas_.rendering(scale));
+    // The part to paint drawn afresh at the screen's resolution, not enlarged.
+    const QRect area = e->rect() & canvas_.image().rect();
+    drawOnDevicePixels(p, canvas_.rendering(scale, area), Canvas::deviceRect(area, scale).topLeft());
 }
 
 void PanelSurface::mousePressEvent(QMouseEvent *e)

@@ -12,37 +12,38 @@
 namespace {
 
 // The design rectangle (x1, y1)-(x2, y2), both included, on the device.
-void block(QImage &img, const DeviceGrid &g, int x1, int y1, int x2, int y2, QRgb c)
+void block(const DevicePart &d, int x1, int y1, int x2, int y2, QRgb c)
 {
-    Pixels::fillRect(img, g.at(x1), g.at(y1), g.last(x2), g.last(y2), c);
+    Pixels::fillRect(d.image, d.x(x1), d.y(y1), d.lastX(x2), d.lastY(y2), c);
 }
 
-void paintLine(QImage &img, const DeviceGrid &g, const QRect &r, QRgb c)
+void paintLine(const DevicePart &d, const QRect &r, QRgb c)
 {
     const int x1 = r.x(), y1 = r.y(), x2 = r.x() + r.width(), y2 = r.y() + r.height();
     if (x1 == x2 || y1 == y2) {
         // Straight lines are whole design pixels, so they meet the boxes exactly.
-        block(img, g, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), c);
+        block(d, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), c);
         return;
     }
-    Pixels::line(img, g.centre(x1), g.centre(y1), g.centre(x2), g.centre(y2), g.lineWidth(), c);
+    const QPoint a = d.centre(x1, y1), b = d.centre(x2, y2);
+    Pixels::line(d.image, a.x(), a.y(), b.x(), b.y(), d.grid.lineWidth(), c);
 }
 
-void paintBox(QImage &img, const DeviceGrid &g, const DrawOp &op)
+void paintBox(const DevicePart &d, const DrawOp &op)
 {
     const QRect &r = op.geometry;
     const int x1 = std::min(r.x(), r.x() + r.width()), x2 = std::max(r.x(), r.x() + r.width());
     const int y1 = std::min(r.y(), r.y() + r.height()), y2 = std::max(r.y(), r.y() + r.height());
     if (op.kind == DrawOp::Kind::FilledBox) {
-        block(img, g, x1, y1, x2, y2, op.colour);
+        block(d, x1, y1, x2, y2, op.colour);
         return;
     }
     if (op.solid && x2 - x1 >= 2 && y2 - y1 >= 2)
-        block(img, g, x1 + 1, y1 + 1, x2 - 1, y2 - 1, op.fill);
-    block(img, g, x1, y1, x2, y1, op.colour);
-    block(img, g, x1, y2, x2, y2, op.colour);
-    block(img, g, x1, y1, x1, y2, op.colour);
-    block(img, g, x2, y1, x2, y2, op.colour);
+        block(d, x1 + 1, y1 + 1, x2 - 1, y2 - 1, op.fill);
+    block(d, x1, y1, x2, y1, op.colour);
+    block(d, x1, y2, x2, y2, op.colour);
+    block(d, x1, y1, x1, y2, op.colour);
+    block(d, x2, y1, x2, y2, op.colour);
 }
 
 // A glyph's coverage at one size, drawn once: Qt draws glyphs larger than
@@ -96,33 +97,33 @@ void blend(QImage &img, QPoint at, const QImage &coverage, QRgb c)
     }
 }
 
-void paintText(QImage &img, const DeviceGrid &g, const DrawOp &op)
+void paintText(const DevicePart &d, const DrawOp &op)
 {
     const int ascent = QFontMetrics(op.font).ascent();
     QFont f = op.font;
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(op.font.pixelSize() * g.s))));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(op.font.pixelSize() * d.grid.s))));
     const QRawFont raw = QRawFont::fromFont(f);
     const QList<quint32> glyphs = raw.glyphIndexesForString(op.text);
     const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
-    const int baseline = static_cast<int>(std::lround((op.geometry.y() + ascent) * g.s));
-    double pen = g.at(op.geometry.x());
+    const int baseline = static_cast<int>(std::lround((op.geometry.y() + ascent) * d.grid.s)) - d.origin.y();
+    double pen = d.x(op.geometry.x());
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
         const Glyph &one = glyph(raw, glyphs[i]);
-        blend(img, QPoint(static_cast<int>(std::lround(pen)), baseline) + one.offset, one.coverage, op.colour);
+        blend(d.image, QPoint(static_cast<int>(std::floor(pen + 0.5)), baseline) + one.offset, one.coverage, op.colour);
         pen += advances[i].x();
     }
 }
 
-void paintRoundRect(QImage &img, const DeviceGrid &g, const DrawOp &op)
+void paintRoundRect(const DevicePart &d, const DrawOp &op)
 {
     const QRect &r = op.geometry;
-    const QRectF outer(QPointF(g.at(r.left()), g.at(r.top())), QPointF(g.at(r.right()), g.at(r.bottom())));
-    const double rx = op.corner.width() / 2.0 * g.s, ry = op.corner.height() / 2.0 * g.s;
-    const int pen = g.lineWidth();
+    const QRectF outer(QPointF(d.x(r.left()), d.y(r.top())), QPointF(d.x(r.right()), d.y(r.bottom())));
+    const double rx = op.corner.width() / 2.0 * d.grid.s, ry = op.corner.height() / 2.0 * d.grid.s;
+    const int pen = d.grid.lineWidth();
     QPainterPath outside, inside;
     outside.addRoundedRect(outer, rx, ry);
     inside.addRoundedRect(outer.adjusted(pen, pen, -pen, -pen), std::max(0.0, rx - pen), std::max(0.0, ry - pen));
-    QPainter p(&img);
+    QPainter p(&d.image);
     p.setRenderHint(QPainter::Antialiasing, false);
     if (op.solid) {
         p.fillPath(outside, QColor::fromRgb(op.colour));
@@ -135,18 +136,20 @@ void paintRoundRect(QImage &img, const DeviceGrid &g, const DrawOp &op)
 
 } // namespace
 
-void paintOp(QImage &device, const DeviceGrid &grid, const DrawOp &op)
+void paintOp(const DevicePart &device, const DrawOp &op)
 {
     switch (op.kind) {
-    case DrawOp::Kind::Line: paintLine(device, grid, op.geometry, op.colour); break;
+    case DrawOp::Kind::Line: paintLine(device, op.geometry, op.colour); break;
     case DrawOp::Kind::Box:
-    case DrawOp::Kind::FilledBox: paintBox(device, grid, op); break;
-    case DrawOp::Kind::Text: paintText(device, grid, op); break;
-    case DrawOp::Kind::RoundRect: paintRoundRect(device, grid, op); break;
-    case DrawOp::Kind::Fill:
+    case DrawOp::Kind::FilledBox: paintBox(device, op); break;
+    case DrawOp::Kind::Text: paintText(device, op); break;
+    case DrawOp::Kind::RoundRect: paintRoundRect(device, op); break;
+    case DrawOp::Kind::Fill: {
         // Where the design's fill went, drawn larger: it can reach no further.
-        Pixels::floodFill(device, grid.centre(op.geometry.x()), grid.centre(op.geometry.y()), op.colour, op.fill,
-                          grid.map(op.bounds));
+        const QPoint seed = device.centre(op.geometry.x(), op.geometry.y());
+        Pixels::floodFill(device.image, seed.x(), seed.y(), op.colour, op.fill,
+                          device.grid.map(op.bounds).translated(-device.origin));
         break;
+    }
     }
 }

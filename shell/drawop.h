@@ -26,5 +26,5 @@ struct DrawOp {
     quint64 serial = 0;
 };
 
-// Paints op onto a picture drawn grid.s times larger than the design.
-void paintOp(QImage &device, const DeviceGrid &grid, const DrawOp &op);
+// Paints op onto (part of) a picture drawn larger or smaller than the design.
+void paintOp(const DevicePart &device, const DrawOp &op);

@@ -12,6 +12,8 @@ void fillRect(QImage &img, int x1, int y1, int x2, int y2, QRgb c)
     y1 = std::max(y1, 0);
     x2 = std::min(x2, img.width() - 1);
     y2 = std::min(y2, img.height() - 1);
+    if (x1 > x2)
+        return;
     for (int y = y1; y <= y2; ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(img.scanLine(y));
         std::fill(row + x1, row + x2 + 1, c);

@@ -42,3 +42,20 @@ struct DeviceGrid {
         return QRect(QPoint(at(r.left()), at(r.top())), QPoint(last(r.right()), last(r.bottom())));
     }
 };
+
+// A device picture that holds part of the whole: its top-left pixel is the
+// whole's device pixel `origin`.
+struct DevicePart {
+    QImage &image;
+    QPoint origin;
+    DeviceGrid grid;
+
+    int x(int designX) const { return grid.at(designX) - origin.x(); }
+    int y(int designY) const { return grid.at(designY) - origin.y(); }
+    int lastX(int designX) const { return grid.last(designX) - origin.x(); }
+    int lastY(int designY) const { return grid.last(designY) - origin.y(); }
+    QPoint centre(int designX, int designY) const
+    {
+        return QPoint(grid.centre(designX), grid.centre(designY)) - origin;
+    }
+};

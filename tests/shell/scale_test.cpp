@@ -16,7 +16,8 @@ private slots:
     void level7FillsAtEveryScale();
     void markErasedExactly_data();
     void markErasedExactly();
-    void redrawnPictureMatchesTheOneDrawnAsItCame();
+    void partsMatchTheWhole_data();
+    void partsMatchTheWhole();
 };
 
 namespace {
@@ -57,7 +58,7 @@ void TestScale::level7FillsAtEveryScale()
     Canvas c(DrawingPanel::PictureSize, Rgb::white());
     drawTransformed(c, y0, Transformed{s, b});
     const QImage &design = c.image();
-    const QImage &device = c.rendering(scale);
+    const QImage device = c.rendering(scale);
     QCOMPARE(device.width(), DeviceGrid{scale}.at(design.width()));
     const std::vector<int> col = designOf(design.width(), scale), row = designOf(design.height(), scale);
 
@@ -88,17 +89,14 @@ void TestScale::level7FillsAtEveryScale()
 void TestScale::markErasedExactly_data()
 {
     QTest::addColumn<double>("scale");
-    QTest::addColumn<bool>("rescaledDuringMark");
-    QTest::newRow("1.5") << 1.5 << false;
-    QTest::newRow("2") << 2.0 << false;
-    QTest::newRow("3") << 3.0 << false;
-    QTest::newRow("window resized while the mark shows") << 2.0 << true;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+    QTest::newRow("3") << 3.0;
 }
 
 void TestScale::markErasedExactly()
 {
     QFETCH(double, scale);
-    QFETCH(bool, rescaledDuringMark);
     FormDriver d;
     d.start(7);
     d.startRow(1);
@@ -112,33 +110,44 @@ void TestScale::markErasedExactly()
     const Canvas::Saved under = c.save(c.textRect(QStringLiteral("×")).united(QRect(40, 180, 27, 27)));
     c.print(QStringLiteral("×"));
     QVERIFY(c.rendering(scale) != before); // the mark did show
-    if (rescaledDuringMark)
-        c.rendering(scale + 1);
     c.restore(under);
     QCOMPARE(c.image(), designBefore);
     QCOMPARE(c.rendering(scale), before);
 }
 
-void TestScale::redrawnPictureMatchesTheOneDrawnAsItCame()
+void TestScale::partsMatchTheWhole_data()
 {
-    // Played at scale 2 as the screen would: the picture catches up after
-    // every problem. Drawn again from scratch, it must be the same, and the
-    // operations kept for that must not grow with the problems played.
+    QTest::addColumn<int>("level");
+    QTest::addColumn<double>("scale");
+    for (int level : {4, 7, 12})
+        for (double scale : {0.8, 1.5, 2.0, 3.0})
+            QTest::addRow("L%02d at %g", level, scale) << level << scale;
+}
+
+void TestScale::partsMatchTheWhole()
+{
+    // A paint draws only the part it needs; it must be that part of the
+    // whole picture, cut anywhere: through figures, fills, texts and cards.
+    // And the operations kept for it must not grow with the problems played.
+    QFETCH(int, level);
+    QFETCH(double, scale);
     FormDriver d;
-    d.start(12);
+    d.start(level);
     Canvas &c = d.form->panel();
     for (int row = 1; row <= 3; ++row)
         d.startRow(row);
     size_t most = 0;
     for (int k = 0; k < 40; ++k) {
         d.newProblem(1 + k % 3);
-        c.rendering(2.0);
         most = std::max(most, c.keptOperations());
     }
-    const QImage asItCame = c.rendering(2.0).copy();
-    c.rendering(3.0);
-    QCOMPARE(c.rendering(2.0), asItCame);
     QVERIFY2(most < 400, qPrintable(QString::number(most)));
+    const QImage whole = c.rendering(scale);
+    for (const QRect &part : {QRect(20, 70, 750, 210), QRect(300, 120, 47, 33), QRect(15, 280, 200, 30),
+                              QRect(40, 400, 27, 27), QRect(325, 250, 60, 180), QRect(0, 0, 1005, 737)}) {
+        const QRect onDevice = Canvas::deviceRect(part, scale);
+        QCOMPARE(c.rendering(scale, part), whole.copy(onDevice));
+    }
 }
 
 QUILMO_TEST(TestScale)
