@@ -43,10 +43,11 @@ QRgb Canvas::pixel(int x, int y) const
     return image_.valid(x, y) ? image_.pixel(x, y) : 0;
 }
 
-void Canvas::changed()
+void Canvas::changed(const QRect &area)
 {
+    unshown_ |= area;
     if (changeHook_)
-        changeHook_();
+        changeHook_(area);
 }
 
 void Canvas::keep(DrawOp op)
@@ -72,8 +73,9 @@ void Canvas::keep(DrawOp op)
         };
         ops_.erase(std::remove_if(ops_.begin(), ops_.end(), hidden), ops_.end());
     }
+    const QRect area = op.bounds;
     ops_.push_back(std::move(op));
-    changed();
+    changed(area);
 }
 
 void Canvas::line(int x, int y, int dx, int dy, QColor c)
@@ -154,7 +156,8 @@ QRect Canvas::textRect(const QString &text) const
 void Canvas::refresh()
 {
     if (refreshHook_)
-        refreshHook_();
+        refreshHook_(unshown_);
+    unshown_ = QRect();
 }
 
 QImage Canvas::rendering(double scale, QRect area) const
@@ -206,7 +209,7 @@ void Canvas::restore(const Saved &saved)
     }
     ops_.erase(std::remove_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return o.serial > saved.serial; }),
                ops_.end());
-    changed();
+    changed(saved.area);
 }
 
 bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h)

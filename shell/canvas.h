@@ -83,22 +83,24 @@ public:
     Saved save(const QRect &area);
     void restore(const Saved &saved);
 
-    // Called by refresh() to bring the picture to the screen at once.
-    void setRefreshHook(std::function<void()> hook) { refreshHook_ = std::move(hook); }
-    // Called after every drawing operation, so the screen catches up once
-    // the handler returns.
-    void setChangeHook(std::function<void()> hook) { changeHook_ = std::move(hook); }
+    // Called by refresh() to bring what changed since the last refresh to
+    // the screen at once.
+    void setRefreshHook(std::function<void(const QRect &)> hook) { refreshHook_ = std::move(hook); }
+    // Called after every drawing operation with the area it may have
+    // changed, so the screen catches up once the handler returns.
+    void setChangeHook(std::function<void(const QRect &)> hook) { changeHook_ = std::move(hook); }
 
 private:
-    void changed();
+    void changed(const QRect &area);
     void keep(DrawOp op);
 
     QImage image_;
     QRgb background_;
     QFont font_;
     double fontPt_ = 24;
-    std::function<void()> refreshHook_;
-    std::function<void()> changeHook_;
+    std::function<void(const QRect &)> refreshHook_;
+    std::function<void(const QRect &)> changeHook_;
+    QRect unshown_; // changed since the last refresh
 
     std::vector<DrawOp> ops_;
     quint64 serial_ = 0;

@@ -41,9 +41,11 @@ DrawingPanel::DrawingPanel(const QString &name, QWidget *parent)
     , canvas_(PictureSize, Rgb::panel())
 {
     client()->setObjectName(name + QStringLiteral(".surface"));
-    canvas_.setChangeHook([this] { client()->update(); });
-    canvas_.setRefreshHook([this] {
-        if (isVisible())
-            client()->repaint();
+    // Only what changed is painted again: away from design size a paint
+    // draws its part afresh.
+    canvas_.setChangeHook([this](const QRect &area) { client()->update(area); });
+    canvas_.setRefreshHook([this](const QRect &area) {
+        if (isVisible() && !area.isEmpty())
+            client()->repaint(area);
     });
 }

@@ -19,6 +19,10 @@
 
 #include <cmath>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 // A window shown drawn smaller sits inside a view; the question belongs to
 // that view's window, so that it is centred on it and keeps it waiting.
@@ -35,7 +39,15 @@ QWidget *hostWindow(QWidget *w)
 }
 } // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform()
+{
+#if defined(__GLIBC__)
+    // The pictures a paint draws at the screen's resolution are large and
+    // short-lived. Given back to the system at once, they do not stay in
+    // the process's memory after the first big paint.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
 QtPlatform::~QtPlatform() = default;
 
 MsgAnswer QtPlatform::messageBox(QWidget *parent, const QString &text, MsgButtons buttons)

@@ -66,7 +66,7 @@ double micros(const QElapsedTimer &t)
 void repaintCost()
 {
     FormDriver d;
-    d.start(12);
+    d.start(11);
     for (int row = 1; row <= 3; ++row)
         d.startRow(row);
     for (int n = 0; n < 30; ++n)
