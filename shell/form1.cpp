@@ -84,6 +84,7 @@ const char *const LevelCaptions[12] = {
 
 void prepareApplication()
 {
+    installQtJapanese();
     Fonts::installSubstitutions();
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);

@@ -5,6 +5,7 @@
 #include "drawingpanel.h"
 #include "module1.h"
 #include "platform.h"
+#include "translations.h"
 
 #include <QWidget>
 
@@ -91,5 +92,5 @@ private:
     Module1 m_;
 };
 
-// Style and fonts shared by the program and its tests.
+// Style, fonts and Qt's Japanese texts shared by the program and its tests.
 void prepareApplication();
