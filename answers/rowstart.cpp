@@ -57,6 +57,6 @@ void Form1::Command8_Click(int)
         Command5[i]->hide();
         Picture6[i]->hide();
         Text2[i]->hide();
-        m_.RowTable.clear(i + 1, 0, 1000);
+        m_.RowTable.clear(i + 1, 0, RowTable::Columns - 1);
     }
 }

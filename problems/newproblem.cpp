@@ -47,17 +47,23 @@ QString MarkText(const RowTable &table, int row, int N)
     return marks;
 }
 
+void blankBand(Canvas &panel, int row)
+{
+    const int y0 = Module1::bandOffset(row);
+    HDC dc = &panel;
+    panel.ForeColor = Rgb::white();
+    panel.FillColor = Rgb::white();
+    panel.Fill = FillStyle::Solid;
+    RoundRect(dc, 20, y0 + 70, 770, y0 + 280, 30, 30);
+}
+
 void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
 {
     const int row = m.RowIndex;
     const int y0 = Module1::bandOffset(row);
     RowTable &table = m.RowTable;
 
-    HDC dc = &panel;
-    panel.ForeColor = Rgb::white();
-    panel.FillColor = Rgb::white();
-    panel.Fill = FillStyle::Solid;
-    RoundRect(dc, 20, y0 + 70, 770, y0 + 280, 30, 30);
+    blankBand(panel, row);
     panel.refresh();
 
     const int done = table.at(row, Col::ProblemCount);

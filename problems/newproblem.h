@@ -9,6 +9,11 @@
 // Puts the next problem of lane RowIndex on the panel.
 void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes);
 
+// Blanks the band of lane row (1 to 3) with a white rounded rectangle, as
+// the decide button and every new problem do. The panel stays set to white
+// and solid filling.
+void blankBand(Canvas &panel, int row);
+
 // "レベル" + level + " (" + N + ")  せいせき：" + marks, numbers in
 // 2-character fields.
 QString ScoreLine(int level, int N, const QString &marks);

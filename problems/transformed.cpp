@@ -8,7 +8,7 @@ namespace {
 
 int pairIndex(int s, int b)
 {
-    return (s - 1) * 3 + (b - 1);
+    return (s - 1) * Transformed::MaxSize + (b - 1);
 }
 
 void fillFrom(Canvas &panel, int x, int y)
@@ -117,7 +117,7 @@ Transformed chooseTransformed(RandomSource &random, const RowTable &table, int r
     // The pairs the lane has had, whatever level stored them. Once all of
     // them have been given, the rule against repeats cannot be met and is
     // dropped for this call.
-    std::bitset<30> given;
+    std::bitset<Transformed::Shapes * Transformed::MaxSize> given;
     for (int k = 1; k < N; ++k) {
         const int s = table.at(row, Col::block(k, 1)), b = table.at(row, Col::block(k, 2));
         if (Transformed::valid(s, b))
@@ -129,7 +129,7 @@ Transformed chooseTransformed(RandomSource &random, const RowTable &table, int r
     int restarts = 0;
     for (;;) {
         Transformed t;
-        t.s = random.between(1, 10);
+        t.s = random.between(1, Transformed::Shapes);
         t.b = random.between(1, Transformed::maxSize(t.s));
         if (N == 1)
             return t;

@@ -74,6 +74,7 @@ void setFace(QWidget *w, QPalette::ColorRole role, QColor c)
 
 void prepareApplication()
 {
+    installQtJapanese();
     Fonts::installSubstitutions();
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);

@@ -5,6 +5,7 @@
 #include "drawingpanel.h"
 #include "module1.h"
 #include "platform.h"
+#include "translations.h"
 
 #include <QWidget>
 
@@ -98,5 +99,5 @@ private:
 // Sets one colour of a control's palette.
 void setFace(QWidget *w, QPalette::ColorRole role, QColor c);
 
-// Style and fonts shared by the program and its tests.
+// Style, fonts and Qt's Japanese texts shared by the program and its tests.
 void prepareApplication();

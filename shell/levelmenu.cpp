@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "newproblem.h"
 
 void Form1::Option2_Click(int index)
 {
@@ -8,13 +9,9 @@ void Form1::Option2_Click(int index)
 void Form1::ResetPanel()
 {
     m_.PanelIndex = 0;
-    Canvas &p = panel();
-    p.ForeColor = Rgb::white();
-    p.FillColor = Rgb::white();
-    p.Fill = FillStyle::Solid;
-    const int last = m_.ScreenWidthPx >= 900 ? 2 : 1;
-    for (int i = 0; i <= last; ++i)
-        RoundRect(&p, 20, 70 + 220 * i, 770, 280 + 220 * i, 30, 30);
+    const int lanes = m_.ScreenWidthPx >= 900 ? 3 : 2;
+    for (int row = 1; row <= lanes; ++row)
+        blankBand(panel(), row);
 }
 
 void Form1::Command10_Click()

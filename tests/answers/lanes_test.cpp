@@ -23,6 +23,8 @@ private slots:
     void pauseLastsOneToTwoSeconds();
     void checkTouchesOnlyItsLane();
     void finishAsksAndResetsEveryLane();
+    void finishClearsLongLanes_data();
+    void finishClearsLongLanes();
     void stoppedLaneJudgesNothing();
 };
 
@@ -277,6 +279,43 @@ void TestLanes::finishAsksAndResetsEveryLane()
     d.startRow(1);
     QCOMPARE(d.problem(1), 1);
     QCOMPARE(MarkText(d.state().RowTable, 1, 1), QString());
+}
+
+void TestLanes::finishClearsLongLanes_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("problems");
+    QTest::newRow("L04, lane 1 at problem 40") << 4 << 1 << 40;
+    QTest::newRow("L12, lane 3 at problem 40") << 12 << 3 << 40;
+    QTest::newRow("L08, lane 2 at problem 99") << 8 << 2 << 99;
+}
+
+// Right answers up to the last problem, then one wrong try at it, so that
+// its try count sits in the last column the lane has used.
+void TestLanes::finishClearsLongLanes()
+{
+    QFETCH(int, level);
+    QFETCH(int, row);
+    QFETCH(int, problems);
+    FormDriver d;
+    d.start(level);
+    d.startRow(row);
+    while (d.problem(row) < problems) {
+        const Answer a = rightAnswer(level, d.block(row, d.problem(row)));
+        d.type(row, a.number, a.unit);
+        d.check(row);
+    }
+    d.type(row, QStringLiteral("0"), QString());
+    d.check(row);
+    QCOMPARE(d.cell(row, Col::ResultMark(problems - 1)), int32_t(Mark::Right));
+    QCOMPARE(d.cell(row, Col::TryCount(problems)), 1);
+
+    d.platform.answers = {MsgAnswer::Yes};
+    d.click(QStringLiteral("Command8(0)"));
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 0; c < RowTable::Columns; ++c)
+            QVERIFY2(d.cell(r, c) == 0, qPrintable(QStringLiteral("lane %1, column %2").arg(r).arg(c)));
 }
 
 void TestLanes::stoppedLaneJudgesNothing()

@@ -54,6 +54,13 @@ void TestCompositeRules::draws_data()
         << 3;
     QTest::newRow("L12 from N=9: a rejected figure draws a new kind") << 12 << Blocks(8, {6, 7, 1, 62})
         << cand(9, 3, 0) + kind(3) + rightPart(4, 4) + cand(9, 3, 0) + kind(1) + rightPart(4, 4) << 9 << 3 << 1;
+    // Kind 3 would take (5, 4): only a fresh kind draw makes it kind 1.
+    QTest::newRow("L12 from N=9: a repeat draws a new kind")
+        << 12 << Blocks(8, {6, 7, 1, 62}) << cand(6, 7, 0) + kind(3) + cand(5, 4, 0) + kind(1) + rightPart(4, 4) << 5
+        << 4 << 1;
+    QTest::newRow("L12 from N=9: one like the previous draws a new kind")
+        << 12 << Blocks(8, {6, 7, 1, 62}) << cand(8, 3, 1) + kind(3) + cand(5, 4, 0) + kind(1) + rightPart(4, 4) << 5
+        << 4 << 1;
 }
 
 void TestCompositeRules::draws()
