@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -47,7 +48,6 @@ MainWindow::MainWindow(QWidget &content)
     fullScreen_ = new QToolButton(this);
     fullScreen_->setObjectName(QStringLiteral("FullScreenButton"));
     fullScreen_->setFocusPolicy(Qt::NoFocus);
-    fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12, true));
     fullScreen_->setText(fullScreenCaption(false));
     fullScreen_->hide();
     connect(fullScreen_, &QToolButton::clicked, this, &MainWindow::toggleFullScreen);
@@ -151,12 +151,17 @@ void MainWindow::fit()
 
 void MainWindow::placeFullScreenButton()
 {
-    // Shown in a margin wide enough for it, as soon as the window has grown.
-    const QSize b = fullScreen_->sizeHint();
+    // Shown in a margin wide enough for it, as soon as the window has grown,
+    // and as large as the drill is drawn, so that it can be found on a TV.
     const int drawnWidth = static_cast<int>(std::ceil(content_.width() * zoom_));
     const int drawnHeight = static_cast<int>(std::ceil(content_.height() * zoom_));
     const int side = (width() - drawnWidth) / 2, top = (height() - drawnHeight) / 2;
-    if (side >= b.width() + 16 || top >= b.height() + 16) {
+    auto fits = [&](QSize b) { return side >= b.width() + 16 || top >= b.height() + 16; };
+    fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12 * std::clamp(zoom_, 1.0, 2.0), true));
+    if (!fits(fullScreen_->sizeHint()))
+        fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12, true));
+    const QSize b = fullScreen_->sizeHint();
+    if (fits(b)) {
         fullScreen_->setGeometry(width() - b.width() - 8, 8, b.width(), b.height());
         fullScreen_->raise();
         fullScreen_->show();
