@@ -5,26 +5,39 @@
 #include <QLineEdit>
 #include <QString>
 
+int digitIndex(int row, int digit)
+{
+    return row == 1 ? digit : 10 * row - 1 - digit;
+}
+
+int unitIndex(int row, int position)
+{
+    static const int First[3] = {0, 11, 17};
+    return row == 1 ? position : First[row - 1] - position;
+}
+
+QChar unitLetter(int position)
+{
+    static const QString Letters = QStringLiteral("ｃｋｍｈａ㎡");
+    return Letters.at(position);
+}
+
 std::optional<KeyTarget> DigitKey(int index)
 {
-    if (index < 0 || index > 29)
-        return std::nullopt;
-    const int row = index / 10 + 1;
-    const int digit = row == 1 ? index : 10 * row - 1 - index;
-    return KeyTarget{row, QChar(u'0' + digit)};
+    for (int row = 1; row <= 3; ++row)
+        for (int d = 0; d < 10; ++d)
+            if (digitIndex(row, d) == index)
+                return KeyTarget{row, QChar(u'0' + d)};
+    return std::nullopt;
 }
 
 std::optional<KeyTarget> UnitKey(int index)
 {
-    static const QString Lane1 = QStringLiteral("ｃｋｍｈａ㎡");
-    static const QString Others = QStringLiteral("㎡ａｈｍｋｃ");
-    if (index < 0 || index > 17)
-        return std::nullopt;
-    if (index <= 5)
-        return KeyTarget{1, Lane1.at(index)};
-    if (index <= 11)
-        return KeyTarget{2, Others.at(index - 6)};
-    return KeyTarget{3, Others.at(index - 12)};
+    for (int row = 1; row <= 3; ++row)
+        for (int p = 0; p < 6; ++p)
+            if (unitIndex(row, p) == index)
+                return KeyTarget{row, unitLetter(p)};
+    return std::nullopt;
 }
 
 void Form1::Command6_Click(int index)

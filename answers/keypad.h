@@ -10,7 +10,15 @@ struct KeyTarget {
     QChar ch;
 };
 
-// Command6(index): lane 1 holds indexes 0..9, lane 2 19..10, lane 3 29..20.
+// Every strip reads 0..9 and then ｃ ｋ ｍ ｈ ａ ㎡ from left to right; the
+// indexes run up in lane 1 and down in lanes 2 and 3.
+// Command6 index of digit d (0..9) in a lane (1..3): 0..9, 19..10, 29..20.
+int digitIndex(int row, int digit);
+// Command1 index of the unit letter at position p (0..5): 0..5, 11..6, 17..12.
+int unitIndex(int row, int position);
+// The unit letter at position p of every strip.
+QChar unitLetter(int position);
+
+// What Command6(index) and Command1(index) append, and where.
 std::optional<KeyTarget> DigitKey(int index);
-// Command1(index): lane 1 holds 0..5, lane 2 11..6, lane 3 17..12.
 std::optional<KeyTarget> UnitKey(int index);

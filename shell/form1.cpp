@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "fonts.h"
+#include "keypad.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -243,20 +244,16 @@ void Form1::buildLane(int r)
     const QColor face = LightGreen;
     const QFont windowFont = font();
     QWidget *k = strip->client();
-    // Left to right the strip reads 0..9; the indexes run up in lane 1 and
-    // down in lanes 2 and 3.
     for (int d = 0; d < 10; ++d) {
-        const int index = r == 0 ? d : 10 * r + 9 - d;
+        const int index = digitIndex(r + 1, d);
         Command6[index] = button(k, indexed("Command6", index), QString::number(d), QRect(36 * d, 0, 37, 37), face,
                                  windowFont);
     }
-    static const char16_t Letters[6] = {u'ｃ', u'ｋ', u'ｍ', u'ｈ', u'ａ', u'㎡'};
-    static const int FirstUnit[3] = {0, 11, 17};
     for (int u = 0; u < 6; ++u) {
-        const int index = r == 0 ? u : FirstUnit[r] - u;
+        const int index = unitIndex(r + 1, u);
         const QFont f = u == 5 ? Fonts::make(Fonts::PMincho, 24, true) : windowFont;
-        Command1[index] = button(k, indexed("Command1", index), QString(QChar(Letters[u])),
-                                 QRect(360 + 36 * u, 0, 37, 37), face, f);
+        Command1[index] = button(k, indexed("Command1", index), QString(unitLetter(u)), QRect(360 + 36 * u, 0, 37, 37),
+                                 face, f);
     }
     Command7[r] = button(k, indexed("Command7", r), QStringLiteral("けす"), QRect(576, 0, 65, 37), face,
                          Fonts::make(Fonts::PMincho, 14.25, true));
