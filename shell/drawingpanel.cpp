@@ -25,6 +25,8 @@ void PanelSurface::paintEvent(QPaintEvent *e)
     }
     // The part to paint drawn afresh at the screen's resolution, not enlarged.
     const QRect area = e->rect() & canvas_.image().rect();
+    if (area.isEmpty())
+        return;
     drawOnDevicePixels(p, canvas_.rendering(scale, area), Canvas::deviceRect(area, scale).topLeft());
 }
 
