@@ -37,9 +37,8 @@ Picture::Picture(QWidget *parent, const QString &name, const QString &gif, const
 void Picture::paintEvent(QPaintEvent *e)
 {
     QPainter p(this);
-    const QTransform toDevice = p.deviceTransform();
-    const double scale = deviceScale(toDevice);
-    if (scale == 1.0 || !isUniformScale(toDevice)) {
+    const double scale = redrawScale(p);
+    if (scale == 0) {
         p.end();
         QuietLabel::paintEvent(e);
         return;
@@ -49,8 +48,8 @@ void Picture::paintEvent(QPaintEvent *e)
         const QImage large(large_);
         const QSize target(static_cast<int>(std::lround(width() * scale)),
                            static_cast<int>(std::lround(height() * scale)));
-        shown_ = large.isNull() ? pixmap().toImage().scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                : large.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown_ = (large.isNull() ? pixmap().toImage() : large).scaled(target, Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation);
         shownScale_ = scale;
     }
     drawOnDevicePixels(p, shown_);

@@ -2,15 +2,13 @@
 
 #include <cmath>
 
-double deviceScale(const QTransform &toDevice)
+double redrawScale(const QPainter &p)
 {
-    return std::round(toDevice.m11() * 1e6) / 1e6;
-}
-
-bool isUniformScale(const QTransform &toDevice)
-{
-    return toDevice.type() <= QTransform::TxScale && toDevice.m11() > 0 &&
-           deviceScale(toDevice) == std::round(toDevice.m22() * 1e6) / 1e6;
+    const QTransform toDevice = p.deviceTransform();
+    const double sx = std::round(toDevice.m11() * 1e6) / 1e6, sy = std::round(toDevice.m22() * 1e6) / 1e6;
+    if (toDevice.type() > QTransform::TxScale || sx <= 0 || sx != sy || sx == 1.0)
+        return 0;
+    return sx;
 }
 
 void drawOnDevicePixels(QPainter &p, const QImage &picture, QPoint offset)

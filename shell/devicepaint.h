@@ -4,13 +4,11 @@
 #include <QPainter>
 #include <QTransform>
 
-// Device pixels per design pixel of a painter's mapping, in whole
-// millionths so that one window size always gives the same value.
-double deviceScale(const QTransform &toDevice);
-
-// Whether a painter maps design pixels onto the device at one scale for
-// both directions, the only mapping drawn afresh rather than enlarged.
-bool isUniformScale(const QTransform &toDevice);
+// The scale at which a painter's widget should be drawn afresh: device
+// pixels per design pixel, in whole millionths so that one window size always
+// gives the same value. 0 where the design-size picture is right as it is (at
+// scale 1) or where the mapping is not one uniform scale.
+double redrawScale(const QPainter &p);
 
 // Draws a picture made at the painter's device scale pixel for pixel on the
 // device, `offset` device pixels from the device pixel nearest the widget's

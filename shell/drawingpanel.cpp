@@ -17,9 +17,8 @@ void PanelSurface::paintEvent(QPaintEvent *e)
 {
     QPainter p(this);
     p.fillRect(rect(), Rgb::panel());
-    const QTransform toDevice = p.deviceTransform();
-    const double scale = deviceScale(toDevice);
-    if (scale == 1.0 || !isUniformScale(toDevice)) {
+    const double scale = redrawScale(p);
+    if (scale == 0) {
         p.drawImage(e->rect().topLeft(), canvas_.image(), e->rect());
         return;
     }

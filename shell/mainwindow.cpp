@@ -17,6 +17,12 @@
 #include <cmath>
 
 namespace {
+// The whole pixels that a size drawn at a scale takes.
+QSize drawn(QSize size, double scale)
+{
+    return QSize(static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale)));
+}
+
 QString fullScreenCaption(bool fullScreen)
 {
     return fullScreen ? QStringLiteral("もとの大きさ（F11）") : QStringLiteral("ぜんがめん（F11）");
@@ -42,8 +48,7 @@ MainWindow::MainWindow(QWidget &content)
     content.setParent(this);
     content.move(0, 0);
     resize(content.size());
-    setMinimumSize(QSize(static_cast<int>(std::ceil(content.width() * 0.25)),
-                         static_cast<int>(std::ceil(content.height() * 0.25))));
+    setMinimumSize(drawn(content.size(), 0.25));
 
     fullScreen_ = new QToolButton(this);
     fullScreen_->setObjectName(QStringLiteral("FullScreenButton"));
@@ -71,10 +76,7 @@ void MainWindow::showFitted()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const double f = screen ? FitScale(screen->availableGeometry().size(), content_.size(), typicalFrame()) : 1.0;
-    if (f < 1.0)
-        resize(static_cast<int>(std::ceil(content_.width() * f)), static_cast<int>(std::ceil(content_.height() * f)));
-    else
-        resize(content_.size());
+    resize(drawn(content_.size(), f)); // never larger than the design size
     fit();
     show();
 }
@@ -153,9 +155,8 @@ void MainWindow::placeFullScreenButton()
 {
     // Shown in a margin wide enough for it, as soon as the window has grown,
     // and as large as the drill is drawn, so that it can be found on a TV.
-    const int drawnWidth = static_cast<int>(std::ceil(content_.width() * zoom_));
-    const int drawnHeight = static_cast<int>(std::ceil(content_.height() * zoom_));
-    const int side = (width() - drawnWidth) / 2, top = (height() - drawnHeight) / 2;
+    const QSize shown = drawn(content_.size(), zoom_);
+    const int side = (width() - shown.width()) / 2, top = (height() - shown.height()) / 2;
     auto fits = [&](QSize b) { return side >= b.width() + 16 || top >= b.height() + 16; };
     fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12 * std::clamp(zoom_, 1.0, 2.0), true));
     if (!fits(fullScreen_->sizeHint()))
