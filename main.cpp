@@ -1,4 +1,4 @@
-#include "quilmoapp.h"
+#include "window/quilmoapp.h"
 
 #include <QApplication>
 

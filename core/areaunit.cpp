@@ -1,4 +1,4 @@
-#include "areaunit.h"
+#include "core/areaunit.h"
 
 std::optional<AreaUnit> areaUnitOfCode(int32_t code)
 {

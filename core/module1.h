@@ -1,7 +1,7 @@
 #pragma once
 
-#include "randomsource.h"
-#include "rowtable.h"
+#include "core/randomsource.h"
+#include "core/rowtable.h"
 
 #include <cstdint>
 

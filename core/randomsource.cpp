@@ -1,4 +1,4 @@
-#include "randomsource.h"
+#include "core/randomsource.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "rowtable.h"
+#include "core/rowtable.h"
 
 void RowTable::set(int row, int col, int32_t value)
 {

@@ -1,9 +1,9 @@
 // Times NewProblem with its drawing and one whole check, per level, on the
 // real window with a scripted clock. Not a test: it only reports.
 //   build/tests/bench_newproblem
-#include "formdriver.h"
-#include "newproblem.h"
-#include "qtplatform.h"
+#include "support/formdriver.h"
+#include "drill/newproblem.h"
+#include "platform/qtplatform.h"
 
 #include <QLineEdit>
 

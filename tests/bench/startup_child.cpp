@@ -1,8 +1,8 @@
 // One start of either Quilmo's window or a bare Qt window of the same size.
 // Prints "painted <rss kB>" once the first frame has been painted; Quilmo
 // then plays 99 problems in each of three lanes and prints "rss99 <kB>".
-#include "newproblem.h"
-#include "quilmoapp.h"
+#include "drill/newproblem.h"
+#include "window/quilmoapp.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -2,7 +2,7 @@
 // read once as UTF-8 and once as UTF-16 code units, so that full-width digits
 // and ideographic spaces turn up as often as ASCII does.
 
-#include "judge.h"
+#include "drill/judge.h"
 
 #include <QString>
 

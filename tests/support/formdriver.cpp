@@ -1,7 +1,7 @@
-#include "formdriver.h"
+#include "support/formdriver.h"
 
-#include "judge.h"
-#include "newproblem.h"
+#include "drill/judge.h"
+#include "drill/newproblem.h"
 
 #include <QLineEdit>
 #include <QPushButton>

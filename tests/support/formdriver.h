@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form1.h"
-#include "scriptedplatform.h"
+#include "window/form1.h"
+#include "support/scriptedplatform.h"
 
 #include <QImage>
 #include <QRect>

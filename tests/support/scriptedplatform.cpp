@@ -1,4 +1,4 @@
-#include "scriptedplatform.h"
+#include "support/scriptedplatform.h"
 
 MsgAnswer ScriptedPlatform::messageBox(QWidget *, const QString &text, MsgButtons buttons)
 {

@@ -1,4 +1,4 @@
-#include "testregistry.h"
+#include "support/testregistry.h"
 
 int main(int argc, char **argv)
 {

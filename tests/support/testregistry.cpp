@@ -1,6 +1,6 @@
-#include "testregistry.h"
+#include "support/testregistry.h"
 
-#include "form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QTest>

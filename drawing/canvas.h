@@ -1,0 +1,122 @@
+#pragma once
+
+#include "drawing/drawop.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+enum class FillStyle { Solid = 0, Transparent = 1 };
+
+namespace Rgb {
+inline QColor black() { return QColor(0, 0, 0); }
+inline QColor white() { return QColor(255, 255, 255); }
+inline QColor yellow() { return QColor(255, 255, 0); }
+inline QColor blue() { return QColor(0, 0, 255); }
+inline QColor red() { return QColor(255, 0, 0); }
+inline QColor grid() { return QColor(200, 200, 200); }
+inline QColor panel() { return QColor(255, 255, 192); }
+inline QColor pink() { return QColor(255, 200, 200); }
+inline QColor lightBlue() { return QColor(200, 200, 255); }
+} // namespace Rgb
+
+// The drawing panel's persistent picture and its drawing state. Lines and
+// boxes are set pixel by pixel, never smoothed, so colours stay exact and a
+// flood fill stops at exactly black pixels.
+//
+// The picture in design pixels is what the program and its tests read.
+// Every operation is also kept, so that the screen can show the same
+// picture drawn afresh at its own resolution rather than enlarged.
+class Canvas {
+public:
+    Canvas(QSize size, QColor background);
+
+    QColor ForeColor = Rgb::black();
+    QColor FillColor = Rgb::black();
+    FillStyle Fill = FillStyle::Transparent;
+    int CurrentX = 0;
+    int CurrentY = 0;
+
+    double fontSizePt() const { return fontPt_; }
+    void setFontSizePt(double points);
+    const QFont &font() const { return font_; }
+
+    // Both end points are drawn.
+    void line(int x, int y, int dx, int dy, QColor c);
+    // The outline of the box with corners (x, y) and (x + dx, y + dy), both
+    // included; its inside takes the current fill.
+    void box(int x, int y, int dx, int dy, QColor c);
+    // The same box filled and outlined in c, whatever the fill style.
+    void filledBox(int x, int y, int dx, int dy, QColor c);
+    // Glyphs only, top-left at (CurrentX, CurrentY). Returns the rectangle
+    // that may have been painted.
+    QRect print(const QString &text);
+    // Where print(text) may paint at the current position.
+    QRect textRect(const QString &text) const;
+    void refresh();
+
+    const QImage &image() const { return image_; }
+    QRgb pixel(int x, int y) const;
+
+    // The picture, or the part of it that covers `area`, drawn afresh at
+    // `scale` device pixels per design pixel from the kept operations. It
+    // covers deviceRect(area, scale) of the whole. Nothing of it is kept:
+    // the screen keeps what it shows.
+    QImage rendering(double scale, QRect area = QRect()) const;
+    // Device pixels that rendering(scale) covers for a design rectangle.
+    static QRect deviceRect(const QRect &design, double scale) { return DeviceGrid{scale}.map(design); }
+    // Operations kept for redrawing; a band's are dropped once it is blanked.
+    size_t keptOperations() const { return ops_.size(); }
+
+    // What lies under an area, to be put back exactly by restore(): the
+    // picture there and everything drawn since is taken away again.
+    struct Saved {
+        QRect area;
+        QImage design;
+        quint64 serial = 0;
+    };
+    Saved save(const QRect &area);
+    void restore(const Saved &saved);
+
+    // Called by refresh() to bring what changed since the last refresh to
+    // the screen at once.
+    void setRefreshHook(std::function<void(const QRect &)> hook) { refreshHook_ = std::move(hook); }
+    // Called after every drawing operation with the area it may have
+    // changed, so the screen catches up once the handler returns.
+    void setChangeHook(std::function<void(const QRect &)> hook) { changeHook_ = std::move(hook); }
+
+private:
+    void changed(const QRect &area);
+    void keep(DrawOp op);
+
+    QImage image_;
+    QRgb background_;
+    QFont font_;
+    double fontPt_ = 24;
+    std::function<void(const QRect &)> refreshHook_;
+    std::function<void(const QRect &)> changeHook_;
+    QRect unshown_; // changed since the last refresh
+
+    std::vector<DrawOp> ops_;
+    quint64 serial_ = 0;
+
+    friend bool RoundRect(class Canvas *, int, int, int, int, int, int);
+    friend bool FloodFill(class Canvas *, int, int, QRgb);
+};
+
+// The device-context handle of the panel's picture.
+using HDC = Canvas *;
+
+// A rectangle from (left, top) to (right, bottom), right and bottom edges
+// excluded, with corners rounded by an ellipse w by h; outlined in ForeColor
+// and filled with the current fill.
+bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h);
+// Fills, with the current fill, every pixel 4-connected to (x, y) that is
+// not exactly the border colour. Returns false when the start point is on
+// the border or outside the picture.
+bool FloodFill(HDC dc, int x, int y, QRgb border);

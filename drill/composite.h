@@ -1,0 +1,40 @@
+#pragma once
+
+#include "drill/family.h"
+
+// Levels 10 to 12 share one generator; every problem it makes is one of
+// these kinds, numbered as in the level-12 schedule.
+enum class ProblemKind {
+    OneUnit = 1,     // sides in one unit, no figure (level 12)
+    TwoUnits = 2,    // sides in two units, no figure (level 12)
+    EqualHeight = 3, // two rectangles of one height, in cm (levels 10, 12)
+    Stepped = 4,     // two top-aligned rectangles, the right one shorter, in m (levels 11, 12)
+};
+
+// One accepted candidate of the generator.
+struct CompositeProblem {
+    int W = 0;  // left width, or first side
+    int H = 0;  // left height, or second side
+    int U = 0;  // unit selector of the text kinds
+    ProblemKind kind = ProblemKind::OneUnit;
+    int W2 = 0; // right width
+    int H2 = 0; // right height (stepped figure)
+};
+
+// Picks the problem N of lane row from the random source, avoiding the
+// lane's earlier problems 1 .. N-1. Every candidate draws W, H and U, and
+// at level 12 a kind, which problems 1 to 8 discard for their set one; a
+// candidate past the rules against repeats also draws W2 and H2, whatever
+// its kind uses.
+CompositeProblem chooseComposite(RandomSource &random, const RowTable &table, int level, int row, int N);
+
+// The four values stored in the problem's block: columns 10N+1 .. 10N+4.
+std::array<int32_t, 4> compositeBlock(const CompositeProblem &c);
+
+// Draws the figure or the text of the problem at band offset y0 and leaves
+// the panel's font at 24 points.
+void drawComposite(Canvas &panel, int y0, const CompositeProblem &c);
+
+// The two figures alone, at 18 points.
+void drawEqualHeight(Canvas &panel, int y0, int W, int W2, int H);
+void drawStepped(Canvas &panel, int y0, int W, int H, int W2, int H2);

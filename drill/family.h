@@ -1,0 +1,63 @@
+#pragma once
+
+#include "drawing/canvas.h"
+#include "core/randomsource.h"
+#include "core/rowtable.h"
+
+#include <QPoint>
+
+#include <array>
+
+// What a problem family is given: the panel to draw on, the random source,
+// the lane's earlier problems, and where the new problem goes.
+struct FamilyContext {
+    Canvas &panel;
+    RandomSource &random;
+    const RowTable &table;
+    int level;
+    int row; // 1 to 3
+    int N;   // number of the problem being made, 1 to 99
+    int y0;  // band offset of the lane
+};
+
+// What a family leaves behind: the four stored parameters and where the
+// pupil types the number and the unit.
+struct FamilyResult {
+    std::array<int32_t, 4> block{};
+    QPoint numberBox;
+    QPoint unitBox;
+};
+
+// Every family puts the answer boxes in the same places.
+inline FamilyResult withStandardBoxes(int y0, std::array<int32_t, 4> block)
+{
+    return {block, QPoint(470, y0 + 180), QPoint(655, y0 + 180)};
+}
+
+// Prints s with its top-left corner at (x, y).
+inline void printAt(Canvas &panel, int x, int y, const QString &s)
+{
+    panel.CurrentX = x;
+    panel.CurrentY = y;
+    panel.print(s);
+}
+
+// A box filled in colour c and then outlined in black: every shape of the
+// figures is drawn this way.
+inline void edgedBox(Canvas &panel, int x, int y, int dx, int dy, QColor c)
+{
+    panel.filledBox(x, y, dx, dy, c);
+    panel.box(x, y, dx, dy, Rgb::black());
+}
+
+inline QString digits(int x)
+{
+    return QString::number(x);
+}
+
+// The families, by level.
+FamilyResult UnitSquareFamily(FamilyContext &ctx);  // levels 1 to 6
+FamilyResult TransformedFamily(FamilyContext &ctx); // level 7
+FamilyResult RectangleFamily(FamilyContext &ctx);   // level 8
+FamilyResult MixedUnitFamily(FamilyContext &ctx);   // level 9
+FamilyResult CompositeFamily(FamilyContext &ctx);   // levels 10 to 12

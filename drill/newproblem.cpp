@@ -1,0 +1,90 @@
+#include "drill/newproblem.h"
+
+#include "drill/family.h"
+
+namespace {
+
+QString field2(int n)
+{
+    return QString::number(n).rightJustified(2, QLatin1Char(' '));
+}
+
+FamilyResult runFamily(FamilyContext &ctx)
+{
+    if (ctx.level <= 6)
+        return UnitSquareFamily(ctx);
+    if (ctx.level == 7)
+        return TransformedFamily(ctx);
+    if (ctx.level == 8)
+        return RectangleFamily(ctx);
+    if (ctx.level == 9)
+        return MixedUnitFamily(ctx);
+    return CompositeFamily(ctx);
+}
+
+} // namespace
+
+QString ScoreLine(int level, int N, const QString &marks)
+{
+    return QStringLiteral("レベル") + field2(level) + QStringLiteral(" (") + field2(N) + QStringLiteral(")  せいせき：") +
+           marks;
+}
+
+QString MarkText(const RowTable &table, int row, int N)
+{
+    QString marks;
+    if (N <= 1)
+        return marks;
+    const int first = N > 10 ? N - 9 : 1;
+    for (int k = first; k <= N; ++k) {
+        switch (static_cast<Mark>(table.at(row, Col::ResultMark(k)))) {
+        case Mark::Right: marks += QStringLiteral("○"); break;
+        case Mark::RightLater: marks += QStringLiteral("△"); break;
+        case Mark::Wrong: marks += QStringLiteral("×"); break;
+        default: break;
+        }
+    }
+    return marks;
+}
+
+void blankBand(Canvas &panel, int row)
+{
+    const int y0 = Module1::bandOffset(row);
+    HDC dc = &panel;
+    panel.ForeColor = Rgb::white();
+    panel.FillColor = Rgb::white();
+    panel.Fill = FillStyle::Solid;
+    RoundRect(dc, 20, y0 + 70, 770, y0 + 280, 30, 30);
+}
+
+void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
+{
+    const int row = m.RowIndex;
+    const int y0 = Module1::bandOffset(row);
+    RowTable &table = m.RowTable;
+
+    blankBand(panel, row);
+    panel.refresh();
+
+    const int done = table.at(row, Col::ProblemCount);
+    if (done >= RowTable::MaxProblems || done < 0) {
+        // The lane's table is full: show how it went and stop there.
+        panel.ForeColor = Rgb::black();
+        printAt(panel, 30, y0 + 75, ScoreLine(m.Level, RowTable::MaxProblems, MarkText(table, row, RowTable::MaxProblems + 1)));
+        printAt(panel, 40, y0 + 150, QStringLiteral("99もん　おわりました。よくがんばりました！"));
+        boxes.stopRow(row);
+        return;
+    }
+    const int N = done + 1;
+    table.set(row, Col::ProblemCount, N);
+
+    panel.ForeColor = Rgb::black();
+    printAt(panel, 30, y0 + 75, ScoreLine(m.Level, N, MarkText(table, row, N)));
+
+    FamilyContext ctx{panel, m.Random, table, m.Level, row, N, y0};
+    const FamilyResult result = runFamily(ctx);
+    for (int j = 0; j < 4; ++j)
+        table.set(row, Col::block(N, j + 1), result.block[j]);
+    boxes.placeBoxes(row, result.numberBox, result.unitBox);
+    boxes.resetBoxes(row);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <memory>
+
+class SoundPlayer;
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+    MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
+    void beep() override;
+    void markSound(MarkSound which) override;
+    QString timeOfDay() override;
+    qint64 clockMs() override;
+    int screenWidthPx() override;
+    void endProgram() override;
+    void pauseStep() override;
+
+private:
+    std::unique_ptr<SoundPlayer> sound_; // made with the first mark, never at start-up
+};

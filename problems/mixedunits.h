@@ -1,9 +1,0 @@
-#pragma once
-
-#include "rectangles.h"
-
-// Level 9: a rectangle, never a square, with one side in cm and the other
-// in mm. u = 0 states the horizontal side in mm, u = 1 the vertical one.
-SidedRectangle chooseMixedUnits(RandomSource &random);
-QString mixedUnitsLine(const SidedRectangle &r);
-void drawMixedUnits(Canvas &panel, int y0, const SidedRectangle &r);

@@ -1,0 +1,79 @@
+// Controls without a handler take their clicks; the boxes' menu opens whole,
+// in the desktop's colours.
+#include "support/formdriver.h"
+#include "support/testregistry.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+
+class TestControls : public QObject {
+    Q_OBJECT
+private slots:
+    void clicksOnQuietControlsDoNothing_data();
+    void clicksOnQuietControlsDoNothing();
+    void boxMenuIsItsOwnWindow();
+};
+
+void TestControls::clicksOnQuietControlsDoNothing_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPoint>("panelPoint");
+    QTest::newRow("heading") << QStringLiteral("Label1(0)") << QPoint(200, 25);
+    QTest::newRow("boy") << QStringLiteral("Picture3(0)") << QPoint(880, 160);
+    QTest::newRow("boy's edge over lane 1") << QStringLiteral("Picture3(0)") << QPoint(768, 150);
+    QTest::newRow("girl") << QStringLiteral("Picture2(0)") << QPoint(880, 390);
+    QTest::newRow("children") << QStringLiteral("Picture4(0)") << QPoint(880, 620);
+}
+
+void TestControls::clicksOnQuietControlsDoNothing()
+{
+    QFETCH(QString, control);
+    QFETCH(QPoint, panelPoint);
+    FormDriver d;
+    d.start(1);
+    QWidget *surface = d.form->Picture1[0]->surface();
+    auto *target = d.find<QLabel>(control);
+    QVERIFY(target);
+    // The point is on the control, as a pupil would click it.
+    QCOMPARE(surface->childAt(panelPoint), target);
+    const QImage before = d.image().copy();
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(surface, panelPoint));
+    QTest::mouseDClick(target, Qt::LeftButton, {}, target->mapFrom(surface, panelPoint));
+    QCOMPARE(d.platform.beeps, 0);
+    for (int row = 1; row <= 3; ++row)
+        QCOMPARE(d.cell(row, Col::RowActive), 0);
+    QCOMPARE(d.image(), before);
+    // A click beside the controls still beeps, so the clicks did arrive.
+    d.clickPanel(790, 30);
+    QCOMPARE(d.platform.beeps, 1);
+}
+
+void TestControls::boxMenuIsItsOwnWindow()
+{
+    FormDriver d;
+    d.start(1);
+    d.startRow(1);
+    QLineEdit *box = d.form->Text1[0];
+    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(10, 10), box->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(box, &e);
+    QMenu *menu = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *m = qobject_cast<QMenu *>(w); m && m->isVisible())
+            menu = m;
+    QVERIFY(menu);
+    QCOMPARE(menu->parentWidget(), nullptr);
+    QVERIFY(menu->actions().size() >= 5);
+    // The desktop's colours, not the box's pink, and the whole menu on screen.
+    QVERIFY(menu->palette().color(QPalette::Window) != box->palette().color(QPalette::Base));
+    QCOMPARE(menu->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+    QVERIFY(menu->screen()->geometry().contains(menu->geometry()));
+    menu->close();
+}
+
+QUILMO_TEST(TestControls)
+#include "controls_test.moc"

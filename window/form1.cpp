@@ -1,0 +1,286 @@
+#include "window/form1.h"
+
+#include "window/controls.h"
+#include "drawing/fonts.h"
+#include "drill/keymap.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QTimer>
+
+namespace {
+
+const QColor LightGreen(192, 255, 192);
+const QColor Lavender(239, 239, 255);
+const QColor Pink(255, 192, 192);
+const QColor Teal(0, 192, 192);
+const QColor LightCyan(192, 255, 255);
+
+QString indexed(const char *control, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect place,
+                    QColor face, const QFont &font)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(place);
+    b->setFont(font);
+    b->setFocusPolicy(Qt::TabFocus);
+    setFace(b, QPalette::Button, face);
+    return b;
+}
+
+// A level choice answers to a click anywhere on its row, not only on its
+// text: the rows are wide and the pupils' aim is not.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+const char *const LevelCaptions[12] = {
+    "L01 色をぬった部分の面積は何ｃ㎡？（８ｃ㎡以下）",
+    "L02 色をぬった部分の面積は何ｃ㎡？",
+    "L03 色をぬった部分の面積は何㎡,ｃ㎡？",
+    "L04 色をぬった部分の面積は何ａ,㎡？",
+    "L05 色をぬった部分の面積は何ｈａ,ａ,㎡？",
+    "L06 色をぬった部分の面積は何ｋｍ,ｈａ,ａ,㎡？",
+    "L07 色をぬった部分の面積は何ｃ㎡？（変形）",
+    "L08 次の面積は？",
+    "L09 次の面積を求めましょう。（ことなる単位）",
+    "L10 次の面積を求めましょう。（同じはばの複合図形問題）",
+    "L11 次の面積を求めましょう。（複合図形問題）",
+    "L12 まとめ　次の面積を求めましょう。（いろいろな問題）",
+};
+
+} // namespace
+
+void setFace(QWidget *w, QPalette::ColorRole role, QColor c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(role, c);
+    w->setPalette(pal);
+}
+
+void prepareApplication()
+{
+    installQtJapanese();
+    Fonts::installSubstitutions();
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+}
+
+Form1::Form1(Platform &platform, QWidget *parent, Build build)
+    : QWidget(parent)
+    , platform_(platform)
+{
+    Fonts::installSubstitutions();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quilmo Ver1.0.1"));
+    // The 16-pixel drawing, and larger ones from the same source for task
+    // bars and switchers.
+    QIcon icon(QStringLiteral(":/assets/icon16.gif"));
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/assets/icons/%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    setFont(Fonts::make(Fonts::PMincho, 26.25, true));
+    setFace(this, QPalette::Window, LightGreen);
+    setAutoFillBackground(true);
+    setFixedSize(WideClient);
+
+    buildLevelPanel();
+    if (build == Build::Now)
+        buildDrawingPanel();
+    Form_Load();
+    if (build == Build::AfterFirstFrame)
+        Picture7->client()->installEventFilter(this);
+}
+
+void Form1::ensureDrawingPanel()
+{
+    if (Picture1[0])
+        return;
+    buildDrawingPanel();
+    layOutDrawingPanel();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && watched == Picture7->client()) {
+        Picture7->client()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { ensureDrawingPanel(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::buildLevelPanel()
+{
+    Picture7 = new BorderBox(QStringLiteral("Picture7"), this);
+    Picture7->setBackground(Lavender);
+    Picture7->setGeometry(-224, 112, 1013, 741);
+    Picture7->hide();
+    QWidget *c = Picture7->client();
+
+    Label2 = new QLabel(QStringLiteral("【Quilmo:４年生】　どれを練習しますか。えらんでください。"), c);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(12, 16, 735, 27);
+    Label2->setFont(Fonts::make(Fonts::PMincho, 20.25, true));
+    setFace(Label2, QPalette::WindowText, Qt::black);
+
+    Command10 = button(c, QStringLiteral("Command10"), QStringLiteral("けってい"), QRect(820, 8, 89, 41), Pink,
+                       Fonts::make(Fonts::PMincho, 14.25, true));
+    Command2 = button(c, QStringLiteral("Command2"), QStringLiteral("おわり"), QRect(912, 8, 89, 41), Teal,
+                      Fonts::make(Fonts::PMincho, 15.75, true));
+    connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+
+    auto *group = new QButtonGroup(this);
+    group->setExclusive(true);
+    for (int i = 0; i < 12; ++i) {
+        QRadioButton *o = new OptionButton(QString::fromUtf8(LevelCaptions[i]), c);
+        o->setObjectName(indexed("Option2", i));
+        o->setGeometry(37, 65 + 50 * i, 805, 37);
+        o->setFont(Fonts::make(Fonts::Gothic, 15.75, true));
+        setFace(o, QPalette::Window, Lavender);
+        o->setBackgroundRole(QPalette::Window); // buttons fill with their face colour otherwise
+        o->setAutoFillBackground(true);
+        group->addButton(o, i);
+        Option2[i] = o;
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int i) { Option2_Click(i); });
+}
+
+void Form1::buildDrawingPanel()
+{
+    auto *p = new DrawingPanel(QStringLiteral("Picture1(0)"), this);
+    Picture1[0] = p;
+    p->setGeometry(-224, 124, 1009, 741);
+    p->hide();
+    QWidget *c = p->client();
+    connect(p->surface(), &PanelSurface::mousePressed, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) { Picture1_MouseDown(0, b, s, x, y); });
+
+    Label1[0] = new QuietLabel(QStringLiteral("つぎのけいさんをしましょう。"), c);
+    Label1[0]->setObjectName(QStringLiteral("Label1(0)"));
+    Label1[0]->setGeometry(16, 8, 390, 37);
+    Label1[0]->setFont(Fonts::make(Fonts::PMincho, 24, true));
+    setFace(Label1[0], QPalette::Window, LightCyan);
+    setFace(Label1[0], QPalette::WindowText, Qt::black);
+    Label1[0]->setAutoFillBackground(true);
+
+    Command8[0] = button(c, QStringLiteral("Command8(0)"), QStringLiteral("終わる"), QRect(584, 12, 137, 37),
+                         LightGreen, Fonts::make(Fonts::PMincho, 21.75, true));
+    connect(Command8[0], &QPushButton::clicked, this, [this] { Command8_Click(0); });
+
+    auto picture = [c](const char *name, const char *file, QPoint at) {
+        return new Picture(c, QString::fromLatin1(name), QStringLiteral(":/assets/%1.gif").arg(QLatin1String(file)),
+                           QStringLiteral(":/assets/large/%1.png").arg(QLatin1String(file)), at);
+    };
+    Picture3[0] = picture("Picture3(0)", "boy", {768, 44});
+    Picture2[0] = picture("Picture2(0)", "girl", {800, 296});
+    Picture4[0] = picture("Picture4(0)", "children", {772, 504});
+
+    auto *digits = new QButtonGroup(this);
+    auto *units = new QButtonGroup(this);
+    auto *erase = new QButtonGroup(this);
+    auto *check = new QButtonGroup(this);
+    for (int r = 0; r < 3; ++r)
+        buildLane(r);
+    for (int i = 0; i < 30; ++i)
+        digits->addButton(Command6[i], i);
+    for (int i = 0; i < 18; ++i)
+        units->addButton(Command1[i], i);
+    for (int r = 0; r < 3; ++r) {
+        erase->addButton(Command7[r], r);
+        check->addButton(Command5[r], r);
+    }
+    connect(digits, &QButtonGroup::idClicked, this, [this](int i) { Command6_Click(i); });
+    connect(units, &QButtonGroup::idClicked, this, [this](int i) { Command1_Click(i); });
+    connect(erase, &QButtonGroup::idClicked, this, [this](int i) { Command7_Click(i); });
+    connect(check, &QButtonGroup::idClicked, this, [this](int i) { Command5_Click(i); });
+}
+
+void Form1::buildLane(int r)
+{
+    static const int Tops[3] = {240, 456, 680};
+    QWidget *c = Picture1[0]->client();
+
+    auto *strip = new BorderBox(indexed("Picture6", r), c);
+    strip->setGeometry(32, Tops[r], 645, 41);
+    strip->setBackground(QApplication::palette().color(QPalette::Button));
+    strip->hide();
+    Picture6[r] = strip;
+
+    Command5[r] = button(c, indexed("Command5", r), QStringLiteral("ﾁｪｯｸ"), QRect(684, Tops[r], 77, 39), LightGreen,
+                         Fonts::make(Fonts::PMincho, 18, true));
+    Command5[r]->hide();
+
+    auto box = [&](const char *name, QSize size) {
+        auto *t = new AnswerBox(c);
+        t->setObjectName(indexed(name, r));
+        t->resize(size);
+        setFace(t, QPalette::Base, Qt::white);
+        setFace(t, QPalette::Text, Qt::black);
+        t->hide();
+        return t;
+    };
+    Text1[r] = box("Text1", {177, 40});
+    Text2[r] = box("Text2", {89, 39});
+    // Enter in either box checks the answer, for pupils who use the keyboard.
+    for (QLineEdit *t : {Text1[r], Text2[r]})
+        connect(t, &QLineEdit::returnPressed, this, [this, r] { Command5_Click(r); });
+
+    const QColor face = LightGreen;
+    const QFont windowFont = font();
+    QWidget *k = strip->client();
+    for (int d = 0; d < 10; ++d) {
+        const int index = digitIndex(r + 1, d);
+        Command6[index] = button(k, indexed("Command6", index), QString::number(d), QRect(36 * d, 0, 37, 37), face,
+                                 windowFont);
+    }
+    for (int u = 0; u < 6; ++u) {
+        const int index = unitIndex(r + 1, u);
+        const QFont f = u == 5 ? Fonts::make(Fonts::PMincho, 24, true) : windowFont;
+        Command1[index] = button(k, indexed("Command1", index), QString(unitLetter(u)), QRect(360 + 36 * u, 0, 37, 37),
+                                 face, f);
+    }
+    Command7[r] = button(k, indexed("Command7", r), QStringLiteral("けす"), QRect(576, 0, 65, 37), face,
+                         Fonts::make(Fonts::PMincho, 14.25, true));
+}
+
+void Form1::placeBoxes(int row, QPoint numberBox, QPoint unitBox)
+{
+    Text1[row - 1]->move(numberBox);
+    Text2[row - 1]->move(unitBox);
+}
+
+void Form1::resetBoxes(int row)
+{
+    setFace(Text1[row - 1], QPalette::Base, Rgb::pink());
+    setFace(Text2[row - 1], QPalette::Base, Rgb::lightBlue());
+    for (QLineEdit *box : {Text1[row - 1], Text2[row - 1]}) {
+        setFace(box, QPalette::Text, Qt::black);
+        box->setReadOnly(false);
+    }
+    Text1[row - 1]->clear();
+    Text2[row - 1]->clear();
+}
+
+void Form1::stopRow(int row)
+{
+    Text1[row - 1]->hide();
+    Text2[row - 1]->hide();
+    Command5[row - 1]->hide();
+    Picture6[row - 1]->hide();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "drill/answerboxes.h"
+#include "window/borderbox.h"
+#include "window/drawingpanel.h"
+#include "core/module1.h"
+#include "platform/platform.h"
+#include "platform/translations.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The one window of the drill. Its controls exist for the life of the
+// program; the handlers of each subsystem are defined beside that subsystem.
+class Form1 : public QWidget, public AnswerBoxes {
+    Q_OBJECT
+public:
+    static constexpr QSize WideClient{1018, 743};
+    static constexpr QSize NarrowClient{800, 542};
+
+    // The drawing panel can wait until the level panel has first been
+    // painted, which brings the level panel up sooner at start-up.
+    enum class Build { Now, AfterFirstFrame };
+
+    explicit Form1(Platform &platform, QWidget *parent = nullptr, Build build = Build::Now);
+
+    // Builds the drawing panel, its lanes and their controls, once.
+    void ensureDrawingPanel();
+
+    Module1 &state() { return m_; }
+    Platform &platform() { return platform_; }
+    Canvas &panel() { return Picture1[m_.PanelIndex]->canvas(); }
+
+    // Level panel
+    BorderBox *Picture7 = nullptr;
+    QLabel *Label2 = nullptr;
+    std::array<QRadioButton *, 12> Option2{};
+    QPushButton *Command10 = nullptr;
+    QPushButton *Command2 = nullptr;
+
+    // Drawing panel
+    std::array<DrawingPanel *, 1> Picture1{};
+    std::array<QLabel *, 1> Label1{};
+    std::array<QPushButton *, 1> Command8{};
+    std::array<QLabel *, 1> Picture3{};
+    std::array<QLabel *, 1> Picture2{};
+    std::array<QLabel *, 1> Picture4{};
+
+    // Answer lanes, index = lane - 1
+    std::array<BorderBox *, 3> Picture6{};
+    std::array<QPushButton *, 3> Command5{};
+    std::array<QLineEdit *, 3> Text1{};
+    std::array<QLineEdit *, 3> Text2{};
+    std::array<QPushButton *, 30> Command6{};
+    std::array<QPushButton *, 18> Command1{};
+    std::array<QPushButton *, 3> Command7{};
+
+    // Handlers
+    void Form_Load();
+    void Option2_Click(int index);
+    void Command10_Click();
+    void Command2_Click();
+    void Picture1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Command8_Click(int index);
+    void Command6_Click(int index);
+    void Command1_Click(int index);
+    void Command7_Click(int index);
+    void Command5_Click(int index);
+
+    // AnswerBoxes
+    void placeBoxes(int row, QPoint numberBox, QPoint unitBox) override;
+    void resetBoxes(int row) override;
+    void stopRow(int row) override;
+
+private:
+    void buildLevelPanel();
+    void buildDrawingPanel();
+    void buildLane(int r);
+    void layOutDrawingPanel();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void ResetPanel();
+    void ShowMarkPause(const Canvas::Saved &under);
+    // The right number and unit in red in a lane's boxes, which cannot be
+    // typed into until they are reset; false when the problem has none.
+    bool showRightAnswer(int row, const std::array<int32_t, 4> &block);
+    void waitUntil(qint64 clockMs);
+
+    Platform &platform_;
+    Module1 m_;
+};
+
+// Sets one colour of a control's palette.
+void setFace(QWidget *w, QPalette::ColorRole role, QColor c);
+
+// Style, fonts and Qt's Japanese texts shared by the program and its tests.
+void prepareApplication();

@@ -1,0 +1,49 @@
+#include "drill/rowat.h"
+
+#include "window/form1.h"
+#include "drill/newproblem.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+void Form1::Picture1_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    Canvas &p = Picture1[index]->canvas();
+    p.ForeColor = Rgb::white();
+    p.FillColor = Rgb::white();
+    p.Fill = FillStyle::Transparent;
+
+    const int r = RowAt(x, y, m_.ScreenWidthPx);
+    if (r == 0) {
+        platform_.beep();
+        return;
+    }
+    m_.RowIndex = static_cast<int16_t>(r);
+    if (m_.RowTable.at(r, Col::RowActive) != 0)
+        return;
+
+    m_.RowTable.set(r, Col::RowActive, 1);
+    m_.RowTable.clear(r, 1, 200);
+    NewProblem(m_, panel(), *this);
+    if (m_.RowTable.at(r, Col::ProblemCount) == 0)
+        return; // the lane could not start a problem
+    Text1[r - 1]->show();
+    Text2[r - 1]->show();
+    Command5[r - 1]->show();
+    Picture6[r - 1]->show();
+}
+
+void Form1::Command8_Click(int)
+{
+    if (platform_.messageBox(this, QStringLiteral("みなさん　おわりましたか？"), MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    Picture1[m_.PanelIndex]->hide();
+    Picture7->show();
+    for (int i = 0; i < 3; ++i) {
+        Text1[i]->hide();
+        Command5[i]->hide();
+        Picture6[i]->hide();
+        Text2[i]->hide();
+        m_.RowTable.clear(i + 1, 0, RowTable::Columns - 1);
+    }
+}

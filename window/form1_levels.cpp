@@ -1,0 +1,43 @@
+#include "window/form1.h"
+#include "drill/newproblem.h"
+
+void Form1::Option2_Click(int index)
+{
+    m_.Level = static_cast<int16_t>(index + 1);
+}
+
+void Form1::ResetPanel()
+{
+    m_.PanelIndex = 0;
+    const int lanes = m_.ScreenWidthPx >= 900 ? 3 : 2;
+    for (int row = 1; row <= lanes; ++row)
+        blankBand(panel(), row);
+}
+
+void Form1::Command10_Click()
+{
+    ensureDrawingPanel();
+    if (m_.Level == 0) {
+        platform_.messageBox(this, QStringLiteral("レベルをきめてから、けっていボタンをおしてください。"), MsgButtons::Ok);
+        return;
+    }
+    ResetPanel();
+    Canvas &p = panel();
+    p.ForeColor = Rgb::black();
+    for (int y : {155, 375, 595}) {
+        p.CurrentX = 40;
+        p.CurrentY = y;
+        p.print(QStringLiteral("ここをクリックしてください。"));
+    }
+    DrawingPanel *shown = Picture1[m_.PanelIndex];
+    shown->hide();
+    Picture7->hide();
+    shown->move(8, 8);
+    shown->show();
+}
+
+void Form1::Command2_Click()
+{
+    if (platform_.messageBox(this, QStringLiteral("「Quilmo」を　終わります。"), MsgButtons::YesNo) == MsgAnswer::Yes)
+        platform_.endProgram();
+}

@@ -1,0 +1,48 @@
+#include "window/form1.h"
+#include "drawing/fonts.h"
+#include "core/screenwidth.h"
+#include "drill/seed.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+void Form1::Form_Load()
+{
+    const QString first = platform_.timeOfDay();
+    const QString second = platform_.timeOfDay();
+    m_.Random.reseed(static_cast<uint32_t>(SeedFromClock(first, second)));
+
+    m_.ScreenWidthPx = static_cast<int16_t>(std::clamp(platform_.screenWidthPx(), 0, 32767));
+
+    if (isWideLayout(m_.ScreenWidthPx)) {
+        for (int i = 0; i < 12; ++i) {
+            Option2[i]->move(37, 65 + 50 * i);
+            Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
+        }
+    } else {
+        Picture7->resize(794, 530);
+        Command10->move(600, Command10->y());
+        Command2->move(695, Command2->y());
+        Label2->setFont(Fonts::make(Fonts::PMincho, 16, true));
+        for (int i = 0; i < 12; ++i) {
+            Option2[i]->setGeometry(37, 65 + 37 * i, 700, 28);
+            Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
+        }
+        // The window itself is laid out for an 800-pixel screen.
+        setFixedSize(NarrowClient);
+    }
+    layOutDrawingPanel();
+    Picture7->move(4, 4);
+    Picture7->show();
+}
+
+void Form1::layOutDrawingPanel()
+{
+    if (!Picture1[0] || isWideLayout(m_.ScreenWidthPx))
+        return;
+    Picture3[0]->hide(); // the boy, top right
+    Picture1[0]->resize(786, 530);
+}

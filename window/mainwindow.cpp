@@ -1,0 +1,172 @@
+#include "window/mainwindow.h"
+
+#include "drawing/fonts.h"
+#include "window/screenfit.h"
+
+#include <QContextMenuEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The whole pixels that a size drawn at a scale takes.
+QSize drawn(QSize size, double scale)
+{
+    return QSize(static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale)));
+}
+
+QString fullScreenCaption(bool fullScreen)
+{
+    return fullScreen ? QStringLiteral("もとの大きさ（F11）") : QStringLiteral("ぜんがめん（F11）");
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget &content)
+    : content_(content)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(content.windowTitle());
+    setWindowIcon(content.windowIcon());
+    // Drawn at another scale, the drill is embedded as a top-level of its own
+    // that is never shown; only this window carries the program's name.
+    content.setWindowTitle(QString());
+    content.setWindowIcon(QIcon());
+    // The margins round the drawn window are its own light green.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, content.palette().color(QPalette::Window));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    content.setParent(this);
+    content.move(0, 0);
+    resize(content.size());
+    setMinimumSize(drawn(content.size(), 0.25));
+
+    fullScreen_ = new QToolButton(this);
+    fullScreen_->setObjectName(QStringLiteral("FullScreenButton"));
+    fullScreen_->setFocusPolicy(Qt::NoFocus);
+    fullScreen_->setText(fullScreenCaption(false));
+    fullScreen_->hide();
+    connect(fullScreen_, &QToolButton::clicked, this, &MainWindow::toggleFullScreen);
+
+    // F11 wherever the focus is, also inside the drill drawn at another scale.
+    auto *f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    f11->setContext(Qt::ApplicationShortcut);
+    connect(f11, &QShortcut::activated, this, &MainWindow::toggleFullScreen);
+}
+
+MainWindow::~MainWindow()
+{
+    // The drill belongs to whoever made it.
+    if (proxy_)
+        proxy_->setWidget(nullptr);
+    content_.hide();
+    content_.setParent(nullptr);
+}
+
+void MainWindow::showFitted()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const double f = screen ? FitScale(screen->availableGeometry().size(), content_.size(), typicalFrame()) : 1.0;
+    resize(drawn(content_.size(), f)); // never larger than the design size
+    fit();
+    show();
+}
+
+void MainWindow::toggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    fit();
+}
+
+void MainWindow::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange)
+        fullScreen_->setText(fullScreenCaption(isFullScreen()));
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *e)
+{
+    QMenu menu;
+    menu.addAction(fullScreenCaption(isFullScreen()), this, &MainWindow::toggleFullScreen);
+    menu.exec(e->globalPos());
+}
+
+void MainWindow::fit()
+{
+    const QSize area = size(), c = content_.size();
+    zoom_ = ZoomFor(area, c);
+    if (zoom_ == 1.0) {
+        // At design size the drill is a plain child: every pixel as designed.
+        if (proxy_ && proxy_->widget()) {
+            proxy_->setWidget(nullptr);
+            content_.setParent(this);
+        }
+        if (view_)
+            view_->hide();
+        content_.move((area.width() - c.width()) / 2, (area.height() - c.height()) / 2);
+        content_.show();
+    } else {
+        if (!view_) {
+            view_ = new QGraphicsView(this);
+            view_->setObjectName(QStringLiteral("ZoomView"));
+            view_->setScene(new QGraphicsScene(view_));
+            view_->setFrameShape(QFrame::NoFrame);
+            view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view_->setBackgroundBrush(palette().color(QPalette::Window));
+            view_->setAlignment(Qt::AlignCenter);
+            // No smoothing of edges: neighbouring areas of one colour must
+            // not show seams between them.
+            view_->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+            view_->lower();
+        }
+        if (!proxy_ || !proxy_->widget()) {
+            content_.setParent(nullptr);
+            if (proxy_)
+                proxy_->setWidget(&content_);
+            else
+                proxy_ = view_->scene()->addWidget(&content_);
+            proxy_->setPos(0, 0);
+        }
+        view_->scene()->setSceneRect(QRectF(QPointF(0, 0), c));
+        view_->setTransform(QTransform::fromScale(zoom_, zoom_));
+        view_->setGeometry(rect());
+        view_->show();
+    }
+    placeFullScreenButton();
+}
+
+void MainWindow::placeFullScreenButton()
+{
+    // Shown in a margin wide enough for it, as soon as the window has grown,
+    // and as large as the drill is drawn, so that it can be found on a TV.
+    const QSize shown = drawn(content_.size(), zoom_);
+    const int side = (width() - shown.width()) / 2, top = (height() - shown.height()) / 2;
+    auto fits = [&](QSize b) { return side >= b.width() + 16 || top >= b.height() + 16; };
+    fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12 * std::clamp(zoom_, 1.0, 2.0), true));
+    if (!fits(fullScreen_->sizeHint()))
+        fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12, true));
+    const QSize b = fullScreen_->sizeHint();
+    if (fits(b)) {
+        fullScreen_->setGeometry(width() - b.width() - 8, 8, b.width(), b.height());
+        fullScreen_->raise();
+        fullScreen_->show();
+    } else {
+        fullScreen_->hide();
+    }
+}
