@@ -14,6 +14,4 @@ struct Module1 {
     ::RowTable RowTable;
     RandomSource Random;
 
-    // Band offset of a lane on the drawing panel.
-    static constexpr int bandOffset(int row) { return 220 * (row - 1); }
 };

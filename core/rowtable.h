@@ -35,7 +35,6 @@ namespace Col {
 constexpr int RowActive = 0;
 constexpr int ProblemCount = 1;
 constexpr int block(int k, int j) { return 10 * k + j; } // j = 1 .. 10
-constexpr int ExpectedArea(int k) { return 10 * k + 4; }
 constexpr int ResultMark(int k) { return 10 * k + 6; }
 constexpr int TryCount(int k) { return 10 * k + 10; }
 } // namespace Col

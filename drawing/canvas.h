@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/colours.h"
 #include "drawing/drawop.h"
 
 #include <QColor>
@@ -12,18 +13,6 @@
 #include <vector>
 
 enum class FillStyle { Solid = 0, Transparent = 1 };
-
-namespace Rgb {
-inline QColor black() { return QColor(0, 0, 0); }
-inline QColor white() { return QColor(255, 255, 255); }
-inline QColor yellow() { return QColor(255, 255, 0); }
-inline QColor blue() { return QColor(0, 0, 255); }
-inline QColor red() { return QColor(255, 0, 0); }
-inline QColor grid() { return QColor(200, 200, 200); }
-inline QColor panel() { return QColor(255, 255, 192); }
-inline QColor pink() { return QColor(255, 200, 200); }
-inline QColor lightBlue() { return QColor(200, 200, 255); }
-} // namespace Rgb
 
 // The drawing panel's persistent picture and its drawing state. Lines and
 // boxes are set pixel by pixel, never smoothed, so colours stay exact and a
@@ -44,7 +33,6 @@ public:
 
     double fontSizePt() const { return fontPt_; }
     void setFontSizePt(double points);
-    const QFont &font() const { return font_; }
 
     // Both end points are drawn.
     void line(int x, int y, int dx, int dy, QColor c);

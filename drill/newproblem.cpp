@@ -1,4 +1,5 @@
 #include "drill/newproblem.h"
+#include "core/lanes.h"
 
 #include "drill/family.h"
 
@@ -49,18 +50,18 @@ QString MarkText(const RowTable &table, int row, int N)
 
 void blankBand(Canvas &panel, int row)
 {
-    const int y0 = Module1::bandOffset(row);
     HDC dc = &panel;
     panel.ForeColor = Rgb::white();
     panel.FillColor = Rgb::white();
     panel.Fill = FillStyle::Solid;
-    RoundRect(dc, 20, y0 + 70, 770, y0 + 280, 30, 30);
+    RoundRect(dc, LaneBand::Left, LaneBand::top(row), LaneBand::Right, LaneBand::bottom(row), LaneBand::Corner,
+              LaneBand::Corner);
 }
 
 void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
 {
     const int row = m.RowIndex;
-    const int y0 = Module1::bandOffset(row);
+    const int y0 = LaneBand::offset(row);
     RowTable &table = m.RowTable;
 
     blankBand(panel, row);

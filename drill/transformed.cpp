@@ -15,7 +15,7 @@ void fillFrom(Canvas &panel, int x, int y)
 {
     panel.FillColor = Rgb::yellow();
     panel.Fill = FillStyle::Solid;
-    HDC dc = &panel; // taken anew for every fill
+    HDC dc = &panel;
     FloodFill(dc, x, y, qRgb(0, 0, 0));
 }
 

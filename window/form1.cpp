@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "core/version.h"
 #include "window/controls.h"
 #include "drawing/fonts.h"
 #include "drill/keymap.h"
@@ -15,12 +16,6 @@
 #include <QTimer>
 
 namespace {
-
-const QColor LightGreen(192, 255, 192);
-const QColor Lavender(239, 239, 255);
-const QColor Pink(255, 192, 192);
-const QColor Teal(0, 192, 192);
-const QColor LightCyan(192, 255, 255);
 
 QString indexed(const char *control, int index)
 {
@@ -87,7 +82,7 @@ Form1::Form1(Platform &platform, QWidget *parent, Build build)
 {
     Fonts::installSubstitutions();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quilmo Ver1.0.1"));
+    setWindowTitle(QStringLiteral("Quilmo Ver") + QLatin1String(Version::Text));
     // The 16-pixel drawing, and larger ones from the same source for task
     // bars and switchers.
     QIcon icon(QStringLiteral(":/assets/icon16.gif"));
@@ -95,7 +90,7 @@ Form1::Form1(Platform &platform, QWidget *parent, Build build)
         icon.addFile(QStringLiteral(":/assets/icons/%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFont(Fonts::make(Fonts::PMincho, 26.25, true));
-    setFace(this, QPalette::Window, LightGreen);
+    setFace(this, QPalette::Window, Rgb::lightGreen());
     setAutoFillBackground(true);
     setFixedSize(WideClient);
 
@@ -127,7 +122,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 void Form1::buildLevelPanel()
 {
     Picture7 = new BorderBox(QStringLiteral("Picture7"), this);
-    Picture7->setBackground(Lavender);
+    Picture7->setBackground(Rgb::lavender());
     Picture7->setGeometry(-224, 112, 1013, 741);
     Picture7->hide();
     QWidget *c = Picture7->client();
@@ -138,9 +133,9 @@ void Form1::buildLevelPanel()
     Label2->setFont(Fonts::make(Fonts::PMincho, 20.25, true));
     setFace(Label2, QPalette::WindowText, Qt::black);
 
-    Command10 = button(c, QStringLiteral("Command10"), QStringLiteral("けってい"), QRect(820, 8, 89, 41), Pink,
+    Command10 = button(c, QStringLiteral("Command10"), QStringLiteral("けってい"), QRect(820, 8, 89, 41), Rgb::decidePink(),
                        Fonts::make(Fonts::PMincho, 14.25, true));
-    Command2 = button(c, QStringLiteral("Command2"), QStringLiteral("おわり"), QRect(912, 8, 89, 41), Teal,
+    Command2 = button(c, QStringLiteral("Command2"), QStringLiteral("おわり"), QRect(912, 8, 89, 41), Rgb::teal(),
                       Fonts::make(Fonts::PMincho, 15.75, true));
     connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -152,7 +147,7 @@ void Form1::buildLevelPanel()
         o->setObjectName(indexed("Option2", i));
         o->setGeometry(37, 65 + 50 * i, 805, 37);
         o->setFont(Fonts::make(Fonts::Gothic, 15.75, true));
-        setFace(o, QPalette::Window, Lavender);
+        setFace(o, QPalette::Window, Rgb::lavender());
         o->setBackgroundRole(QPalette::Window); // buttons fill with their face colour otherwise
         o->setAutoFillBackground(true);
         group->addButton(o, i);
@@ -175,12 +170,12 @@ void Form1::buildDrawingPanel()
     Label1[0]->setObjectName(QStringLiteral("Label1(0)"));
     Label1[0]->setGeometry(16, 8, 390, 37);
     Label1[0]->setFont(Fonts::make(Fonts::PMincho, 24, true));
-    setFace(Label1[0], QPalette::Window, LightCyan);
+    setFace(Label1[0], QPalette::Window, Rgb::lightCyan());
     setFace(Label1[0], QPalette::WindowText, Qt::black);
     Label1[0]->setAutoFillBackground(true);
 
     Command8[0] = button(c, QStringLiteral("Command8(0)"), QStringLiteral("終わる"), QRect(584, 12, 137, 37),
-                         LightGreen, Fonts::make(Fonts::PMincho, 21.75, true));
+                         Rgb::lightGreen(), Fonts::make(Fonts::PMincho, 21.75, true));
     connect(Command8[0], &QPushButton::clicked, this, [this] { Command8_Click(0); });
 
     auto picture = [c](const char *name, const char *file, QPoint at) {
@@ -222,7 +217,7 @@ void Form1::buildLane(int r)
     strip->hide();
     Picture6[r] = strip;
 
-    Command5[r] = button(c, indexed("Command5", r), QStringLiteral("ﾁｪｯｸ"), QRect(684, Tops[r], 77, 39), LightGreen,
+    Command5[r] = button(c, indexed("Command5", r), QStringLiteral("ﾁｪｯｸ"), QRect(684, Tops[r], 77, 39), Rgb::lightGreen(),
                          Fonts::make(Fonts::PMincho, 18, true));
     Command5[r]->hide();
 
@@ -241,7 +236,7 @@ void Form1::buildLane(int r)
     for (QLineEdit *t : {Text1[r], Text2[r]})
         connect(t, &QLineEdit::returnPressed, this, [this, r] { Command5_Click(r); });
 
-    const QColor face = LightGreen;
+    const QColor face = Rgb::lightGreen();
     const QFont windowFont = font();
     QWidget *k = strip->client();
     for (int d = 0; d < 10; ++d) {
@@ -267,8 +262,8 @@ void Form1::placeBoxes(int row, QPoint numberBox, QPoint unitBox)
 
 void Form1::resetBoxes(int row)
 {
-    setFace(Text1[row - 1], QPalette::Base, Rgb::pink());
-    setFace(Text2[row - 1], QPalette::Base, Rgb::lightBlue());
+    setFace(Text1[row - 1], QPalette::Base, Rgb::numberBox());
+    setFace(Text2[row - 1], QPalette::Base, Rgb::unitBox());
     for (QLineEdit *box : {Text1[row - 1], Text2[row - 1]}) {
         setFace(box, QPalette::Text, Qt::black);
         box->setReadOnly(false);

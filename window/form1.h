@@ -17,8 +17,9 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// The one window of the drill. Its controls exist for the life of the
-// program; the handlers of each subsystem are defined beside that subsystem.
+// The drill's window, laid out in design pixels; MainWindow shows it at the
+// screen's size. Its controls exist for the life of the program. The handlers
+// live in form1_*.cpp, one file for each group of controls.
 class Form1 : public QWidget, public AnswerBoxes {
     Q_OBJECT
 public:
@@ -38,29 +39,32 @@ public:
     Platform &platform() { return platform_; }
     Canvas &panel() { return Picture1[m_.PanelIndex]->canvas(); }
 
+    // The controls keep their designed names; an array's index is the
+    // control's index, and its objectName is e.g. "Command5(1)".
+    //
     // Level panel
-    BorderBox *Picture7 = nullptr;
-    QLabel *Label2 = nullptr;
-    std::array<QRadioButton *, 12> Option2{};
-    QPushButton *Command10 = nullptr;
-    QPushButton *Command2 = nullptr;
+    BorderBox *Picture7 = nullptr;                // the panel holding the level choices
+    QLabel *Label2 = nullptr;                     // its heading
+    std::array<QRadioButton *, 12> Option2{};     // the levels L01 to L12
+    QPushButton *Command10 = nullptr;             // けってい: decide
+    QPushButton *Command2 = nullptr;              // おわり: exit
 
     // Drawing panel
-    std::array<DrawingPanel *, 1> Picture1{};
-    std::array<QLabel *, 1> Label1{};
-    std::array<QPushButton *, 1> Command8{};
-    std::array<QLabel *, 1> Picture3{};
-    std::array<QLabel *, 1> Picture2{};
-    std::array<QLabel *, 1> Picture4{};
+    std::array<DrawingPanel *, 1> Picture1{};     // the panel the problems are drawn on
+    std::array<QLabel *, 1> Label1{};             // its heading
+    std::array<QPushButton *, 1> Command8{};      // 終わる: finish, back to the levels
+    std::array<QLabel *, 1> Picture3{};           // the boy
+    std::array<QLabel *, 1> Picture2{};           // the girl
+    std::array<QLabel *, 1> Picture4{};           // the children
 
-    // Answer lanes, index = lane - 1
-    std::array<BorderBox *, 3> Picture6{};
-    std::array<QPushButton *, 3> Command5{};
-    std::array<QLineEdit *, 3> Text1{};
-    std::array<QLineEdit *, 3> Text2{};
-    std::array<QPushButton *, 30> Command6{};
-    std::array<QPushButton *, 18> Command1{};
-    std::array<QPushButton *, 3> Command7{};
+    // Answer lanes, index = lane - 1, but for the keypad's own index maps
+    std::array<BorderBox *, 3> Picture6{};        // a lane's keypad strip
+    std::array<QPushButton *, 3> Command5{};      // ﾁｪｯｸ: check
+    std::array<QLineEdit *, 3> Text1{};           // the number box
+    std::array<QLineEdit *, 3> Text2{};           // the unit box
+    std::array<QPushButton *, 30> Command6{};     // digits, see digitIndex()
+    std::array<QPushButton *, 18> Command1{};     // unit letters, see unitIndex()
+    std::array<QPushButton *, 3> Command7{};      // けす: erase both boxes
 
     // Handlers
     void Form_Load();

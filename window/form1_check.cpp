@@ -1,4 +1,5 @@
 #include "window/form1.h"
+#include "core/lanes.h"
 #include "drill/judge.h"
 #include "drill/newproblem.h"
 
@@ -42,7 +43,7 @@ void Form1::Command5_Click(int index)
         return;
     const int r = index + 1;
     m_.RowIndex = static_cast<int16_t>(r);
-    const int y0 = Module1::bandOffset(r);
+    const int y0 = LaneBand::offset(r);
 
     if (Text1[index]->text().isEmpty()) {
         platform_.messageBox(this, QStringLiteral("こたえをタイプしてください。"), MsgButtons::Ok);

@@ -1,4 +1,5 @@
 #include "window/form1.h"
+#include "core/screenwidth.h"
 #include "drill/newproblem.h"
 
 void Form1::Option2_Click(int index)
@@ -9,7 +10,7 @@ void Form1::Option2_Click(int index)
 void Form1::ResetPanel()
 {
     m_.PanelIndex = 0;
-    const int lanes = m_.ScreenWidthPx >= 900 ? 3 : 2;
+    const int lanes = bandsBlanked(m_.ScreenWidthPx);
     for (int row = 1; row <= lanes; ++row)
         blankBand(panel(), row);
 }

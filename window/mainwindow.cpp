@@ -130,8 +130,8 @@ void MainWindow::fit()
             view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             view_->setBackgroundBrush(palette().color(QPalette::Window));
             view_->setAlignment(Qt::AlignCenter);
-            // No smoothing of edges: neighbouring areas of one colour must
-            // not show seams between them.
+            // Text and pictures are smoothed, but not the edges of areas:
+            // neighbouring areas of one colour must not show seams.
             view_->setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
             view_->lower();
         }

@@ -17,7 +17,6 @@ public:
     explicit MainWindow(QWidget &content);
     ~MainWindow() override;
 
-    QWidget &content() const { return content_; }
     double zoom() const { return zoom_; }
     // The window as it first opens: at design size where the screen holds
     // it, else drawn smaller.

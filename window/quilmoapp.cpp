@@ -1,5 +1,7 @@
 #include "window/quilmoapp.h"
 
+#include "core/version.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 
@@ -8,7 +10,7 @@
 QuilmoApp::QuilmoApp()
 {
     QApplication::setApplicationName(QStringLiteral("Quilmo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.1"));
+    QApplication::setApplicationVersion(QLatin1String(Version::Text));
     QApplication::setDesktopFileName(QStringLiteral("jp.quilmo.Quilmo"));
     // Reading the font configuration and the list of installed fonts is the
     // slowest part of the start; it goes on beside the building of the

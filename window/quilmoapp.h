@@ -12,7 +12,6 @@ class QuilmoApp {
 public:
     QuilmoApp();
     Form1 &window() { return *form_; }
-    MainWindow &mainWindow() { return *main_; }
     // Shows the window, drawn smaller where the screen cannot hold it.
     void show();
 

@@ -2,6 +2,7 @@
 // real window with a scripted clock. Not a test: it only reports.
 //   build/tests/bench_newproblem
 #include "support/formdriver.h"
+#include "core/lanes.h"
 #include "drill/newproblem.h"
 #include "platform/qtplatform.h"
 
@@ -136,7 +137,7 @@ int main(int argc, char **argv)
                     QElapsedTimer t;
                     t.start();
                     z.newProblem(row);
-                    z.form->panel().rendering(scale, QRect(20, Module1::bandOffset(row) + 70, 750, 210));
+                    z.form->panel().rendering(scale, QRect(20, LaneBand::offset(row) + 70, 750, 210));
                     zt.push_back(micros(t));
                 }
             }

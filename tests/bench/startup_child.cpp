@@ -2,6 +2,7 @@
 // Prints "painted <rss kB>" once the first frame has been painted; Quilmo
 // then plays 99 problems in each of three lanes and prints "rss99 <kB>".
 #include "drill/newproblem.h"
+#include "core/lanes.h"
 #include "window/quilmoapp.h"
 
 #include <QApplication>
@@ -84,7 +85,7 @@ int main(int argc, char **argv)
         window.Option2_Click(3);
         window.Command10_Click();
         for (int row = 1; row <= 3; ++row) {
-            window.Picture1_MouseDown(0, Qt::LeftButton, {}, 400, Module1::bandOffset(row) + 175);
+            window.Picture1_MouseDown(0, Qt::LeftButton, {}, 400, LaneBand::offset(row) + 175);
             for (int n = 2; n <= 99; ++n) {
                 window.state().RowIndex = static_cast<int16_t>(row);
                 NewProblem(window.state(), window.panel(), window);

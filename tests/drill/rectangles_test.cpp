@@ -1,4 +1,5 @@
 #include "support/formdriver.h"
+#include "core/lanes.h"
 #include "drill/judge.h"
 #include "drill/mixedunits.h"
 #include "support/scriptedrandom.h"
@@ -97,7 +98,7 @@ void TestRectangles::boxIsDrawnAtFifteenPixelsAUnit()
     FormDriver d;
     d.start(level);
     d.startRow(2);
-    const int y0 = Module1::bandOffset(2);
+    const int y0 = LaneBand::offset(2);
     for (int n = 0; n < 30; ++n) {
         const QImage &img = d.image();
         // Measure the yellow box from its top-left inner pixel.

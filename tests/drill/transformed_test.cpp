@@ -1,4 +1,5 @@
 #include "support/formdriver.h"
+#include "core/lanes.h"
 #include "support/scriptedrandom.h"
 #include "support/testregistry.h"
 #include "drill/transformed.h"
@@ -192,7 +193,7 @@ void TestTransformed::drawnRowMatchesStoredBlock()
     d.startRow(3);
     for (int n = 0; n < 10; ++n) {
         const auto b = d.block(3, d.problem(3));
-        const int y0 = Module1::bandOffset(3);
+        const int y0 = LaneBand::offset(3);
         // Yellow pixels in the grid make up the stored area, cell by cell.
         const int inGrid = countColour(d.image(), QRect(280, y0 + 110, 121, 121), rgb(255, 255, 0));
         QCOMPARE((inGrid + 840) / 841, b[3]);

@@ -1,4 +1,5 @@
 #include "support/formdriver.h"
+#include "core/lanes.h"
 #include "drill/newproblem.h"
 #include "drill/unitsquares.h"
 
@@ -102,7 +103,7 @@ void TestUnitSquares::drawnFigureMatchesStoredHeights()
         QCOMPARE(d.yellowCells(row), sum);
         // Every yellow pixel of the band is inside a black-edged cell: the
         // legend square and the figure's squares, 29 x 29 each.
-        const int y0 = Module1::bandOffset(row);
+        const int y0 = LaneBand::offset(row);
         QCOMPARE(countColour(d.image(), QRect(20, y0 + 70, 750, 210), rgb(255, 255, 0)), 29 * 29 * (sum + 1));
         QCOMPARE(d.image().pixel(135, y0 + 185), rgb(255, 255, 0));
     }
@@ -181,7 +182,7 @@ void TestUnitSquares::boxesPlacedEmptiedAndColoured()
         number->setText(QStringLiteral("5"));
         unit->setText(QStringLiteral("㎡"));
         d.newProblem(row);
-        const int y0 = Module1::bandOffset(row);
+        const int y0 = LaneBand::offset(row);
         QCOMPARE(number->pos(), QPoint(470, y0 + 180));
         QCOMPARE(unit->pos(), QPoint(655, y0 + 180));
         QVERIFY(number->text().isEmpty() && unit->text().isEmpty());

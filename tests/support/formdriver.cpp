@@ -1,6 +1,6 @@
 #include "support/formdriver.h"
+#include "core/lanes.h"
 
-#include "drill/judge.h"
 #include "drill/newproblem.h"
 
 #include <QLineEdit>
@@ -45,7 +45,7 @@ void FormDriver::clickPanel(int x, int y, Qt::MouseButton button)
 
 void FormDriver::startRow(int row)
 {
-    clickPanel(400, Module1::bandOffset(row) + 175);
+    clickPanel(400, LaneBand::offset(row) + 175);
 }
 
 void FormDriver::press(int row, const QString &caption)
@@ -79,11 +79,21 @@ std::array<int32_t, 4> FormDriver::block(int row, int k) const
 
 Answer rightAnswer(int level, const std::array<int32_t, 4> &b)
 {
+    // Written out here rather than asked of the judge, so that the program
+    // is checked against figures of its own.
     static const char *const base[] = {"ｃ㎡", "ｃ㎡", "㎡", "ａ", "ｈａ", "ｋ㎡"};
+    static const char *const lengthUnit[] = {"ｃ㎡", "㎡", "ｋ㎡"};              // level 8: cm, m, km sides
+    static const char *const areaUnit[] = {"ｃ㎡", "㎡", "ａ", "ｈａ", "ｋ㎡"}; // levels 10 to 12
     if (level >= 1 && level <= 6)
         return {QString::number(b[0] + b[1] + b[2] + b[3]), QString::fromUtf8(base[level - 1])};
-    const auto unit = expectedUnit(level, b[2]);
-    return {QString::number(b[3]), unit ? unitText(*unit) : QString()};
+    const char *unit = "";
+    if (level == 7 || level == 9)
+        unit = "ｃ㎡";
+    else if (level == 8 && b[2] >= 0 && b[2] <= 2)
+        unit = lengthUnit[b[2]];
+    else if (level >= 10 && level <= 12 && b[2] >= 0 && b[2] <= 4)
+        unit = areaUnit[b[2]];
+    return {QString::number(b[3]), QString::fromUtf8(unit)};
 }
 
 int countColour(const QImage &image, const QRect &r, QRgb c)
@@ -104,7 +114,7 @@ void FormDriver::newProblem(int row)
 
 int FormDriver::yellowCells(int row) const
 {
-    const int y0 = Module1::bandOffset(row);
+    const int y0 = LaneBand::offset(row);
     int n = 0;
     for (int i = 1; i <= 4; ++i)
         for (int j = 1; j <= 4; ++j)

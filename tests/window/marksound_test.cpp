@@ -1,6 +1,7 @@
 // The sound that goes with a mark: asked of the platform once per judged
 // answer, while the mark is on the panel, and never the bell.
 #include "support/formdriver.h"
+#include "core/lanes.h"
 #include "support/testregistry.h"
 
 #include <QTest>
@@ -68,7 +69,7 @@ void TestMarkSound::oneSoundPerMark()
     // on the panel then.
     QString atPause;
     int redAtPause = -1;
-    const int y0 = Module1::bandOffset(row);
+    const int y0 = LaneBand::offset(row);
     d.platform.onPauseStep = [&] {
         if (redAtPause >= 0)
             return;
