@@ -1,18 +1,49 @@
 #include "drawing/fonts.h"
 
+#include <QByteArray>
+#include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 #include <cmath>
+#include <mutex>
 
 namespace Fonts {
 const QString Gothic = QStringLiteral("ＭＳ ゴシック");
 const QString PMincho = QStringLiteral("ＭＳ Ｐ明朝");
 
+namespace {
+bool addFromResource(const QString &path)
+{
+    // Read in place: the resource is stored uncompressed in the program.
+    const QResource font(path);
+    if (!font.isValid() || font.compressionAlgorithm() != QResource::NoCompression)
+        return false;
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char *>(font.data()),
+                                                    static_cast<qsizetype>(font.size()));
+    return QFontDatabase::addApplicationFontFromData(data) >= 0;
+}
+} // namespace
+
+bool loadEmbedded()
+{
+    static std::once_flag once;
+    static bool loaded = false;
+    std::call_once(once, [] {
+        const bool gothic = addFromResource(QStringLiteral(":/fonts/quilmo-gothic.ttf"));
+        const bool mincho = addFromResource(QStringLiteral(":/fonts/quilmo-pmincho.ttf"));
+        loaded = gothic && mincho;
+    });
+    return loaded;
+}
+
 void installSubstitutions()
 {
-    QFont::insertSubstitutions(Gothic, QStringList() << QStringLiteral("IPAGothic") << QStringLiteral("IPAexGothic")
+    QFont::insertSubstitutions(Gothic, QStringList() << QStringLiteral("Quilmo Gothic") << QStringLiteral("IPAGothic")
+                                                     << QStringLiteral("IPAexGothic")
                                                      << QStringLiteral("Noto Sans Mono CJK JP"));
-    QFont::insertSubstitutions(PMincho, QStringList() << QStringLiteral("IPAPMincho") << QStringLiteral("IPAexMincho")
+    QFont::insertSubstitutions(PMincho, QStringList() << QStringLiteral("Quilmo PMincho") << QStringLiteral("IPAPMincho")
+                                                      << QStringLiteral("IPAexMincho")
                                                       << QStringLiteral("Noto Serif CJK JP"));
 }
 
@@ -23,10 +54,11 @@ int pixels(double points)
 
 QFont make(const QString &face, double points, bool bold)
 {
-    // Ask for the substitute straight away: a face the system lacks would
-    // first send Qt through a slow search of every installed font. The IPA
-    // faces hold every character the drill shows, so no fallback is needed.
-    QFont f(QFont::substitute(face));
+    // Ask for the substitutes straight away, the program's own first: a
+    // face the system lacks would send Qt through a slower search. They
+    // hold every character the drill shows, so no fallback is needed.
+    QFont f;
+    f.setFamilies(QFont::substitutes(face));
     f.setStyleStrategy(QFont::NoFontMerging);
     f.setPixelSize(pixels(points));
     f.setBold(bold);

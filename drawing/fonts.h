@@ -4,11 +4,18 @@
 #include <QString>
 
 // The window's two Japanese faces. They are named as the layout names them
-// and mapped to the metric-compatible IPA fonts that Debian ships.
+// and drawn with the program's own cuts of the IPA fonts (see
+// assets/fonts/subset-fonts), whose glyphs and metrics match them; the
+// system's IPA fonts stand in where the program's cannot be loaded.
 namespace Fonts {
 extern const QString Gothic;  // fixed-pitch Gothic
 extern const QString PMincho; // proportional Mincho
 
+// Makes the program's faces known to Qt. Safe to call from any thread and
+// more than once; the first call reads the system's font configuration,
+// which is slow, so the program makes it on a thread of its own.
+bool loadEmbedded();
+// Maps the layout's faces to the program's and the system's; cheap.
 void installSubstitutions();
 
 // Sizes are given in points at 96 pixels per inch and set in pixels, so the

@@ -158,6 +158,11 @@ void MainWindow::placeFullScreenButton()
     const QSize shown = drawn(content_.size(), zoom_);
     const int side = (width() - shown.width()) / 2, top = (height() - shown.height()) / 2;
     auto fits = [&](QSize b) { return side >= b.width() + 16 || top >= b.height() + 16; };
+    if (side < 16 && top < 16) {
+        // No margin to speak of, as at design size: nothing to measure.
+        fullScreen_->hide();
+        return;
+    }
     fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12 * std::clamp(zoom_, 1.0, 2.0), true));
     if (!fits(fullScreen_->sizeHint()))
         fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12, true));

@@ -1,13 +1,14 @@
 #include "window/quilmoapp.h"
 
 #include "core/version.h"
+#include "drawing/fonts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 
 #include <thread>
 
-QuilmoApp::QuilmoApp()
+QuilmoApp::QuilmoApp(FontWarmUp &warmUp)
 {
     QApplication::setApplicationName(QStringLiteral("Quilmo"));
     QApplication::setApplicationVersion(QLatin1String(Version::Text));
@@ -16,7 +17,11 @@ QuilmoApp::QuilmoApp()
     // slowest part of the start; it goes on beside the building of the
     // window, which needs fonts only at its very end. The font database is
     // safe to use from two threads.
-    std::thread fonts([] { QFontDatabase::families(); });
+    std::thread fonts([&warmUp] {
+        warmUp.wait();
+        Fonts::loadEmbedded();
+        QFontDatabase::families();
+    });
     prepareApplication();
     form_ = std::make_unique<Form1>(platform_, nullptr, Form1::Build::AfterFirstFrame);
     fonts.join();

@@ -4,6 +4,7 @@
 #include "support/formdriver.h"
 #include "core/lanes.h"
 #include "drill/newproblem.h"
+#include "drawing/fonts.h"
 #include "platform/qtplatform.h"
 
 #include <QLineEdit>
@@ -94,6 +95,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     prepareApplication();
+    Fonts::loadEmbedded();
     std::printf("level  NewProblem median  99th problem  check median  at 2x  at 3x (us)\n");
     for (int level = 1; level <= 12; ++level) {
         FormDriver d;

@@ -3,6 +3,7 @@
 // then plays 99 problems in each of three lanes and prints "rss99 <kB>".
 #include "drill/newproblem.h"
 #include "core/lanes.h"
+#include "platform/fontwarmup.h"
 #include "window/quilmoapp.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 #include <sys/resource.h>
 
@@ -66,6 +68,8 @@ void say(const char *what, long value)
 int main(int argc, char **argv)
 {
     const bool bare = argc > 1 && QByteArray(argv[1]) == "bare";
+    // As main() starts the program.
+    std::unique_ptr<FontWarmUp> fonts(bare ? nullptr : new FontWarmUp);
     QApplication app(argc, argv);
     if (bare) {
         QWidget w;
@@ -78,7 +82,7 @@ int main(int argc, char **argv)
         w.show();
         return app.exec();
     }
-    QuilmoApp quilmo;
+    QuilmoApp quilmo(*fonts);
     Form1 &window = quilmo.window();
     FirstPaint watch([&] {
         say("painted", rssKb());

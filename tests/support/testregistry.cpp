@@ -1,5 +1,6 @@
 #include "support/testregistry.h"
 
+#include "drawing/fonts.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int runRegisteredTests(int argc, char **argv)
 {
     QApplication app(argc, argv);
     prepareApplication();
+    Fonts::loadEmbedded();
     // "tst_x TestClass [functions...]" runs that class alone.
     const char *only = argc > 1 ? argv[1] : nullptr;
     const bool named = only && std::any_of(registry().begin(), registry().end(),
