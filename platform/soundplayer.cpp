@@ -21,10 +21,10 @@ constexpr auto CloseIdleAfter = std::chrono::seconds(60);
 // Sounds are written in pieces this long, so that a newer one is noticed
 // between two of them.
 constexpr int PieceMs = 10;
-// The stream's buffer: what is written plays this much later at most. It
-// is short because nothing is written ahead but the one sound, and long
-// enough for the thread to keep it filled on a busy machine.
-constexpr int BufferMs = 40;
+// The stream's buffer. The server gives about a quarter of it to the output
+// and keeps the rest as slack for a thread that wakes late on a busy
+// machine; a new sound flushes it first, so the slack delays nothing.
+constexpr int BufferMs = 100;
 
 quint32 le32(const char *p) { return qFromLittleEndian<quint32>(p); }
 quint16 le16(const char *p) { return qFromLittleEndian<quint16>(p); }
