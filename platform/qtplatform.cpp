@@ -76,11 +76,21 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
-void QtPlatform::markSound(MarkSound which)
+SoundPlayer &QtPlatform::soundPlayer()
 {
     if (!sound_)
         sound_ = std::make_unique<SoundPlayer>([] { QApplication::beep(); });
-    sound_->play(which);
+    return *sound_;
+}
+
+void QtPlatform::markSound(MarkSound which)
+{
+    soundPlayer().play(which);
+}
+
+void QtPlatform::readyMarkSounds()
+{
+    soundPlayer().ready();
 }
 
 QString QtPlatform::timeOfDay()

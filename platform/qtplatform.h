@@ -13,6 +13,7 @@ public:
     MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
     void beep() override;
     void markSound(MarkSound which) override;
+    void readyMarkSounds() override;
     QString timeOfDay() override;
     qint64 clockMs() override;
     int screenWidthPx() override;
@@ -20,5 +21,7 @@ public:
     void pauseStep() override;
 
 private:
-    std::unique_ptr<SoundPlayer> sound_; // made with the first mark, never at start-up
+    SoundPlayer &soundPlayer();
+
+    std::unique_ptr<SoundPlayer> sound_; // made when a lane starts, never at start-up
 };
