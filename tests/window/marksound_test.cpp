@@ -92,7 +92,7 @@ void TestMarkSound::soundsReadiedWhenLaneStarts_data()
 {
     QTest::addColumn<QList<int>>("clicks"); // panel y of each click, after deciding level 1
     QTest::addColumn<int>("readied");
-    const int lane2 = Module1::bandOffset(2) + 175, lane3 = Module1::bandOffset(3) + 175;
+    const int lane2 = LaneBand::offset(2) + 175, lane3 = LaneBand::offset(3) + 175;
     QTest::newRow("no lane yet") << QList<int>{} << 0;
     QTest::newRow("lane 2") << QList<int>{lane2} << 1;
     QTest::newRow("lanes 2 and 3") << QList<int>{lane2, lane3} << 2;
