@@ -1,6 +1,7 @@
 #include "drawing/canvas.h"
 
 #include "drawing/fonts.h"
+#include "drawing/pixelops.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,5 +1,7 @@
 #include "drawing/drawop.h"
 
+#include "drawing/pixelops.h"
+
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>

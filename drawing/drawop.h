@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/pixelops.h"
+#include "drawing/devicegrid.h"
 
 #include <QFont>
 #include <QImage>
