@@ -213,6 +213,8 @@ void Canvas::restore(const Saved &saved)
     changed(saved.area);
 }
 
+namespace Gdi {
+
 bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h)
 {
     if (!dc || right - left < 2 || bottom - top < 2)
@@ -259,3 +261,5 @@ bool FloodFill(HDC dc, int x, int y, QRgb border)
     dc->keep(std::move(op));
     return true;
 }
+
+} // namespace Gdi

@@ -14,6 +14,22 @@
 
 enum class FillStyle { Solid = 0, Transparent = 1 };
 
+class Canvas;
+
+// The drill draws through these as through a device context. In a namespace
+// of their own: <windows.h> declares the same names.
+namespace Gdi {
+using HDC = Canvas *;
+// A rectangle from (left, top) to (right, bottom), right and bottom edges
+// excluded, with corners rounded by an ellipse w by h; outlined in ForeColor
+// and filled with the current fill.
+bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h);
+// Fills, with the current fill, every pixel 4-connected to (x, y) that is
+// not exactly the border colour. Returns false when the start point is on
+// the border or outside the picture.
+bool FloodFill(HDC dc, int x, int y, QRgb border);
+} // namespace Gdi
+
 // The drawing panel's persistent picture and its drawing state. Lines and
 // boxes are set pixel by pixel, never smoothed, so colours stay exact and a
 // flood fill stops at exactly black pixels.
@@ -93,18 +109,6 @@ private:
     std::vector<DrawOp> ops_;
     quint64 serial_ = 0;
 
-    friend bool RoundRect(class Canvas *, int, int, int, int, int, int);
-    friend bool FloodFill(class Canvas *, int, int, QRgb);
+    friend bool Gdi::RoundRect(HDC, int, int, int, int, int, int);
+    friend bool Gdi::FloodFill(HDC, int, int, QRgb);
 };
-
-// The device-context handle of the panel's picture.
-using HDC = Canvas *;
-
-// A rectangle from (left, top) to (right, bottom), right and bottom edges
-// excluded, with corners rounded by an ellipse w by h; outlined in ForeColor
-// and filled with the current fill.
-bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h);
-// Fills, with the current fill, every pixel 4-connected to (x, y) that is
-// not exactly the border colour. Returns false when the start point is on
-// the border or outside the picture.
-bool FloodFill(HDC dc, int x, int y, QRgb border);
