@@ -1,12 +1,11 @@
 #include "drawing/drawop.h"
 
+#include "drawing/glyphs.h"
 #include "drawing/pixelops.h"
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -48,72 +47,11 @@ void paintBox(const DevicePart &d, const DrawOp &op)
     block(d, x2, y1, x2, y2, op.colour);
 }
 
-// A glyph's coverage at one size, drawn once: Qt draws glyphs larger than
-// its own cache holds as paths, every time, which is slow at three times.
-struct Glyph {
-    QImage coverage; // Alpha8
-    QPoint offset;   // of its top-left from the pen position on the baseline
-};
-
-const Glyph &glyph(const QRawFont &font, quint32 index)
-{
-    static QHash<QString, Glyph> cache;
-    const QString key = QStringLiteral("%1/%2/%3/%4")
-                            .arg(font.familyName())
-                            .arg(font.pixelSize())
-                            .arg(static_cast<int>(font.weight()))
-                            .arg(index);
-    auto found = cache.find(key);
-    if (found != cache.end())
-        return *found;
-    if (cache.size() > 4000)
-        cache.clear(); // sizes no longer shown
-    const QPainterPath path = font.pathForGlyph(index);
-    const QRect box = path.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
-    Glyph g{QImage(box.size().expandedTo(QSize(1, 1)), QImage::Format_Alpha8), box.topLeft()};
-    g.coverage.fill(0);
-    QPainter p(&g.coverage);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(-box.topLeft());
-    p.fillPath(path, Qt::black);
-    p.end();
-    return *cache.insert(key, std::move(g));
-}
-
-// Lays colour c over img where the glyph covers it, in proportion.
-void blend(QImage &img, QPoint at, const QImage &coverage, QRgb c)
-{
-    const QRect area = QRect(at, coverage.size()) & img.rect();
-    const int cr = qRed(c), cg = qGreen(c), cb = qBlue(c);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const uchar *a = coverage.constScanLine(y - at.y()) + (area.left() - at.x());
-        QRgb *d = reinterpret_cast<QRgb *>(img.scanLine(y)) + area.left();
-        for (int x = 0; x < area.width(); ++x) {
-            const int k = a[x];
-            if (k == 0)
-                continue;
-            const QRgb o = d[x];
-            auto mix = [k](int fore, int back) { return (fore * k + back * (255 - k) + 127) / 255; };
-            d[x] = qRgb(mix(cr, qRed(o)), mix(cg, qGreen(o)), mix(cb, qBlue(o)));
-        }
-    }
-}
-
 void paintText(const DevicePart &d, const DrawOp &op)
 {
     const int ascent = QFontMetrics(op.font).ascent();
-    QFont f = op.font;
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(op.font.pixelSize() * d.grid.s))));
-    const QRawFont raw = QRawFont::fromFont(f);
-    const QList<quint32> glyphs = raw.glyphIndexesForString(op.text);
-    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
     const int baseline = static_cast<int>(std::lround((op.geometry.y() + ascent) * d.grid.s)) - d.origin.y();
-    double pen = d.x(op.geometry.x());
-    for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        const Glyph &one = glyph(raw, glyphs[i]);
-        blend(d.image, QPoint(static_cast<int>(std::floor(pen + 0.5)), baseline) + one.offset, one.coverage, op.colour);
-        pen += advances[i].x();
-    }
+    Glyphs::draw(d.image, op.font, d.grid.s, op.text, QPointF(d.x(op.geometry.x()), baseline), op.colour);
 }
 
 void paintRoundRect(const DevicePart &d, const DrawOp &op)
