@@ -62,6 +62,13 @@ public:
     QRect print(const QString &text);
     // Where print(text) may paint at the current position.
     QRect textRect(const QString &text) const;
+    // The pixels of `card` with corners rounded by an ellipse `corner`,
+    // outlined in ForeColor and filled with the current fill.
+    void roundRect(const QRect &card, QSize corner);
+    // Fills, with the current fill, every pixel 4-connected to `seed` that
+    // is not exactly the border colour. False when the seed is on the border
+    // or outside the picture.
+    bool floodFill(QPoint seed, QRgb border);
     void refresh();
 
     const QImage &image() const { return image_; }
@@ -96,7 +103,8 @@ public:
 
 private:
     void changed(const QRect &area);
-    void keep(DrawOp op);
+    // Paints a shape on the design picture and keeps it for drawing again.
+    void draw(Draw::Shape shape);
 
     QImage image_;
     QRgb background_;
@@ -108,7 +116,4 @@ private:
 
     std::vector<DrawOp> ops_;
     quint64 serial_ = 0;
-
-    friend bool Gdi::RoundRect(HDC, int, int, int, int, int, int);
-    friend bool Gdi::FloodFill(HDC, int, int, QRgb);
 };
