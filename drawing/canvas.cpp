@@ -52,9 +52,8 @@ void Canvas::draw(Draw::Shape shape)
         fill->reach = painted.adjusted(-1, -1, 1, 1);
     DrawOp op{std::move(shape), QRect(), ++serial_};
     op.bounds = boundsOf(op.shape);
-    // A blanked band hides all that was drawn inside it before.
-    if (const auto *r = std::get_if<Draw::Rounded>(&op.shape); r && r->inside == r->edge)
-        ops_.erase(std::remove_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return hides(*r, o); }),
+    if (const auto *blank = std::get_if<Draw::Blank>(&op.shape))
+        ops_.erase(std::remove_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return hides(*blank, o); }),
                    ops_.end());
     const QRect area = op.bounds;
     ops_.push_back(std::move(op));
@@ -87,6 +86,11 @@ void Canvas::roundRect(const QRect &card, QSize corner)
 {
     draw(Draw::Rounded{card, corner, ForeColor.rgb(),
                        Fill == FillStyle::Solid ? std::optional<QRgb>(FillColor.rgb()) : std::nullopt});
+}
+
+void Canvas::blank(const QRect &card, QSize corner)
+{
+    draw(Draw::Blank{Draw::Rounded{card, corner, FillColor.rgb(), FillColor.rgb()}});
 }
 
 bool Canvas::floodFill(QPoint seed, QRgb border)

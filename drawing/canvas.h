@@ -65,6 +65,9 @@ public:
     // The pixels of `card` with corners rounded by an ellipse `corner`,
     // outlined in ForeColor and filled with the current fill.
     void roundRect(const QRect &card, QSize corner);
+    // The same card in FillColor, outline and all, over whatever lies there:
+    // what it hides is forgotten.
+    void blank(const QRect &card, QSize corner);
     // Fills, with the current fill, every pixel 4-connected to `seed` that
     // is not exactly the border colour. False when the seed is on the border
     // or outside the picture.
@@ -81,7 +84,7 @@ public:
     QImage rendering(double scale, QRect area = QRect()) const;
     // Device pixels that rendering(scale) covers for a design rectangle.
     static QRect deviceRect(const QRect &design, double scale) { return DeviceGrid{scale}.map(design); }
-    // Operations kept for redrawing; a band's are dropped once it is blanked.
+    // Operations kept for redrawing; what a blank hides is dropped.
     size_t keptOperations() const { return ops_.size(); }
 
     // What lies under an area, to be put back exactly by restore(): the

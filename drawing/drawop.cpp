@@ -103,6 +103,8 @@ struct Painter {
         }
     }
 
+    void operator()(const Draw::Blank &b) { (*this)(b.card); }
+
     void operator()(const Draw::Fill &f)
     {
         const QPoint seed = d.centre(f.seed.x(), f.seed.y());
@@ -147,6 +149,7 @@ QRect boundsOf(const Draw::Shape &shape)
         // Glyphs drawn larger may reach a little further than their design ink.
         QRect operator()(const Draw::Text &t) const { return widened(inkOf(t), 2); }
         QRect operator()(const Draw::Rounded &r) const { return r.card; }
+        QRect operator()(const Draw::Blank &b) const { return b.card.card; }
         QRect operator()(const Draw::Fill &f) const { return f.reach; }
     };
     return std::visit(Bounds{}, shape);
@@ -159,9 +162,13 @@ QRect paintShape(const DevicePart &device, const Draw::Shape &shape)
     return p.painted;
 }
 
-bool hides(const Draw::Rounded &card, const DrawOp &op)
+bool hides(const Draw::Blank &blank, const DrawOp &op)
 {
-    if (const auto *r = std::get_if<Draw::Rounded>(&op.shape); r && r->card == card.card && r->corner == card.corner)
+    const Draw::Rounded &card = blank.card;
+    auto sameCard = [&](const Draw::Rounded &r) { return r.card == card.card && r.corner == card.corner; };
+    if (const auto *r = std::get_if<Draw::Rounded>(&op.shape); r && sameCard(*r))
+        return true;
+    if (const auto *b = std::get_if<Draw::Blank>(&op.shape); b && sameCard(b->card))
         return true;
     // Inside the design's outline, a device pixel stays clear of the curve
     // however the card's edges round at any scale from a half up.

@@ -63,6 +63,12 @@ struct Rounded {
     RoundedShape on(const DeviceGrid &grid) const;
 };
 
+// A card of one colour laid over what was drawn before: what lies wholly
+// under it is forgotten.
+struct Blank {
+    Rounded card;
+};
+
 // Every pixel 4-connected to `seed` that is not exactly `border` takes
 // `colour`. Drawn again, it reaches no further than `reach`: where the
 // design's fill went, and a pixel more all round (null while the design's
@@ -74,7 +80,7 @@ struct Fill {
     QRect reach;
 };
 
-using Shape = std::variant<Line, Box, Text, Rounded, Fill>;
+using Shape = std::variant<Line, Box, Text, Rounded, Blank, Fill>;
 
 } // namespace Draw
 
@@ -95,5 +101,5 @@ QRect boundsOf(const Draw::Shape &shape);
 // for the other shapes.
 QRect paintShape(const DevicePart &device, const Draw::Shape &shape);
 
-// Whether a card of one colour hides an operation at every scale.
-bool hides(const Draw::Rounded &card, const DrawOp &op);
+// Whether a blank hides an operation at every scale.
+bool hides(const Draw::Blank &blank, const DrawOp &op);
