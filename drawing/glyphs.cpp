@@ -42,7 +42,7 @@ struct Glyph {
     QPoint offset;   // of its top-left from the pen position on the baseline
 };
 
-const Face &faceFor(const QFont &design, int pixelSize)
+Face faceFor(const QFont &design, int pixelSize)
 {
     static std::vector<Face> faces; // a few fonts at the scales shown
     static QHash<QString, int> families;
@@ -109,15 +109,17 @@ namespace Glyphs {
 void draw(QImage &image, const QFont &design, double scale, const QString &text, QPointF pen, QRgb c)
 {
     const int size = std::max(1, static_cast<int>(std::lround(design.pixelSize() * scale)));
-    const Face &face = faceFor(design, size);
+    const Face face = faceFor(design, size);
     const QList<quint32> glyphs = face.raw.glyphIndexesForString(text);
-    const QList<QPointF> advances = face.raw.advancesForGlyphIndexes(glyphs);
+    // Each glyph where the design puts it: advances at the larger size drift
+    // away from the design's by a pixel every few glyphs.
+    const QList<QPointF> advances = faceFor(design, design.pixelSize()).raw.advancesForGlyphIndexes(glyphs);
     double x = pen.x();
     const int baseline = static_cast<int>(std::lround(pen.y()));
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
         const Glyph &one = glyph(face, glyphs[i]);
         blend(image, QPoint(static_cast<int>(std::floor(x + 0.5)), baseline) + one.offset, one.coverage, c);
-        x += advances[i].x();
+        x += advances[i].x() * scale;
     }
 }
 
