@@ -24,6 +24,28 @@ struct DeviceGrid {
     {
         return QRect(QPoint(at(r.left()), at(r.top())), QPoint(last(r.right()), last(r.bottom())));
     }
+    // The design pixels that reach into a rectangle of device pixels.
+    QRect covering(const QRect &device) const
+    {
+        return QRect(QPoint(firstReaching(device.left()), firstReaching(device.top())),
+                     QPoint(lastReaching(device.right()), lastReaching(device.bottom())));
+    }
+
+private:
+    int firstReaching(int d) const
+    {
+        int x = static_cast<int>(std::floor(d / s)) - 1;
+        while (last(x) < d)
+            ++x;
+        return x;
+    }
+    int lastReaching(int d) const
+    {
+        int x = static_cast<int>(std::ceil((d + 1) / s)) + 1;
+        while (at(x) > d)
+            --x;
+        return x;
+    }
 };
 
 // A device picture that holds part of the whole: its top-left pixel is the
