@@ -26,6 +26,13 @@ namespace {
 
 const QList<double> Scales = {0.8, 1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
+void addScaleRows()
+{
+    QTest::addColumn<double>("scale");
+    for (double scale : Scales)
+        QTest::addRow("%g", scale) << scale;
+}
+
 using Draw = std::function<void(Canvas &)>;
 
 // What each operation draws on a light yellow canvas, after walls a fill needs.
@@ -121,9 +128,7 @@ void TestDrawOps::inkStaysInsideReportedArea()
 
 void TestDrawOps::blankForgetsOnlyWhatItCovers_data()
 {
-    QTest::addColumn<double>("scale");
-    for (double scale : Scales)
-        QTest::addRow("%g", scale) << scale;
+    addScaleRows();
 }
 
 void TestDrawOps::blankForgetsOnlyWhatItCovers()
@@ -203,9 +208,7 @@ void TestDrawOps::blankDrawsAsASolidRoundRect()
 
 void TestDrawOps::coveringMeetsTheDeviceRect_data()
 {
-    QTest::addColumn<double>("scale");
-    for (double scale : Scales)
-        QTest::addRow("%g", scale) << scale;
+    addScaleRows();
 }
 
 void TestDrawOps::coveringMeetsTheDeviceRect()
