@@ -45,6 +45,11 @@ void Canvas::changed(const QRect &area)
         changeHook_(area);
 }
 
+std::optional<QRgb> Canvas::currentFill() const
+{
+    return Fill == FillStyle::Solid ? std::optional<QRgb>(FillColor.rgb()) : std::nullopt;
+}
+
 void Canvas::draw(Draw::Shape shape)
 {
     const QRect painted = paintShape(DevicePart{image_, QPoint(), DeviceGrid{1.0}}, shape);
@@ -67,8 +72,7 @@ void Canvas::line(int x, int y, int dx, int dy, QColor c)
 
 void Canvas::box(int x, int y, int dx, int dy, QColor c)
 {
-    draw(Draw::Box{spanned(x, y, dx, dy), c.rgb(),
-                   Fill == FillStyle::Solid ? std::optional<QRgb>(FillColor.rgb()) : std::nullopt});
+    draw(Draw::Box{spanned(x, y, dx, dy), c.rgb(), currentFill()});
 }
 
 void Canvas::filledBox(int x, int y, int dx, int dy, QColor c)
@@ -84,8 +88,7 @@ QRect Canvas::print(const QString &text)
 
 void Canvas::roundRect(const QRect &card, QSize corner)
 {
-    draw(Draw::Rounded{card, corner, ForeColor.rgb(),
-                       Fill == FillStyle::Solid ? std::optional<QRgb>(FillColor.rgb()) : std::nullopt});
+    draw(Draw::Rounded{card, corner, ForeColor.rgb(), currentFill()});
 }
 
 void Canvas::blank(const QRect &card, QSize corner)

@@ -106,6 +106,8 @@ public:
 
 private:
     void changed(const QRect &area);
+    // The colour an inside takes: none with a hollow brush.
+    std::optional<QRgb> currentFill() const;
     // Paints a shape on the design picture and keeps it for drawing again.
     void draw(Draw::Shape shape);
 
