@@ -101,6 +101,12 @@ void MainWindow::changeEvent(QEvent *e)
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *e)
 {
+    // Right-clicks that the drill leaves to its parent arrive here as well;
+    // the menu belongs to the margin.
+    if (drillArea().contains(e->pos())) {
+        e->ignore();
+        return;
+    }
     QMenu menu;
     menu.addAction(fullScreenCaption(isFullScreen()), this, &MainWindow::toggleFullScreen);
     menu.exec(e->globalPos());
@@ -151,13 +157,18 @@ void MainWindow::fit()
     placeFullScreenButton();
 }
 
+QRect MainWindow::drillArea() const
+{
+    const QSize shown = drawn(content_.size(), zoom_);
+    return QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+}
+
 void MainWindow::placeFullScreenButton()
 {
     // Shown in a margin wide enough for it, as soon as the window has grown,
     // and as large as the drill is drawn, so that it can be found on a TV.
-    const QSize shown = drawn(content_.size(), zoom_);
-    const int side = (width() - shown.width()) / 2, top = (height() - shown.height()) / 2;
-    auto fits = [&](QSize b) { return side >= b.width() + 16 || top >= b.height() + 16; };
+    const QRect drill = drillArea();
+    auto fits = [&](QSize b) { return drill.left() >= b.width() + 16 || drill.top() >= b.height() + 16; };
     fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12 * std::clamp(zoom_, 1.0, 2.0), true));
     if (!fits(fullScreen_->sizeHint()))
         fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12, true));
