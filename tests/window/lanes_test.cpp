@@ -29,6 +29,8 @@ private slots:
     void stoppedLaneJudgesNothing();
     void newProblemTakesFocus_data();
     void newProblemTakesFocus();
+    void waitsEndWhenTheClockStandsStill_data();
+    void waitsEndWhenTheClockStandsStill();
 };
 
 void TestLanes::clicksOnThePanel()
@@ -404,6 +406,47 @@ void TestLanes::newProblemTakesFocus()
     QCOMPARE(d.problem(row), before + 1);
     const QWidget *focus = QApplication::focusWidget();
     QCOMPARE(focus ? focus->objectName() : QString(), focusAfter);
+}
+
+void TestLanes::waitsEndWhenTheClockStandsStill_data()
+{
+    QTest::addColumn<int>("misses"); // before the answer looked at
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("waits"); // the mark's pause, and the right answer shown
+    QTest::newRow("right: the mark's pause") << 0 << true << 1;
+    QTest::newRow("first miss: the mark's pause") << 0 << false << 1;
+    QTest::newRow("third miss: the pause and the answer shown") << 2 << false << 2;
+}
+
+void TestLanes::waitsEndWhenTheClockStandsStill()
+{
+    QFETCH(int, misses);
+    QFETCH(bool, right);
+    QFETCH(int, waits);
+    const int level = 8;
+    FormDriver d;
+    d.start(level);
+    d.startRow(1);
+    const Answer a = rightAnswer(level, d.block(1, 1));
+    for (int t = 0; t < misses; ++t) {
+        d.type(1, a.number + QStringLiteral("1"), a.unit);
+        d.check(1);
+    }
+    d.platform.stepMs = 0; // neither clock moves on
+    // Should a wait not give up, the clock moves again after a long while,
+    // so that this test ends, and fails.
+    d.platform.onPauseStep = [&] {
+        if (d.platform.pauseSteps >= 5000)
+            d.platform.stepMs = 250;
+    };
+    const int before = d.platform.pauseSteps;
+    d.type(1, right ? a.number : a.number + QStringLiteral("1"), a.unit);
+    d.check(1);
+    const int steps = d.platform.pauseSteps - before;
+    // Each wait gives up after at most six seconds of 15 ms steps.
+    QVERIFY2(steps > 0 && steps <= waits * 400, qPrintable(QString::number(steps)));
+    QCOMPARE(d.problem(1), right || misses == 2 ? 2 : 1);
+    QCOMPARE(d.cell(1, Col::TryCount(1)), misses + 1);
 }
 
 QUILMO_TEST(TestLanes)
