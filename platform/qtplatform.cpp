@@ -1,7 +1,6 @@
 #include "platform/qtplatform.h"
 
 #include "drawing/fonts.h"
-#include "platform/soundplayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,10 +17,6 @@
 #include <QWidget>
 
 #include <cmath>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace {
 // A window shown drawn smaller sits inside a view; the question belongs to
@@ -41,12 +36,7 @@ QWidget *hostWindow(QWidget *w)
 
 QtPlatform::QtPlatform()
 {
-#if defined(__GLIBC__)
-    // The pictures a paint draws at the screen's resolution are large and
-    // short-lived. Given back to the system at once, they do not stay in
-    // the process's memory after the first big paint.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
+    System::prepareProcess();
 }
 QtPlatform::~QtPlatform() = default;
 
@@ -79,7 +69,7 @@ void QtPlatform::beep()
 void QtPlatform::markSound(MarkSound which)
 {
     if (!sound_)
-        sound_ = std::make_unique<SoundPlayer>([] { QApplication::beep(); });
+        sound_ = System::markSounds([] { QApplication::beep(); });
     sound_->play(which);
 }
 

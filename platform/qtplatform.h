@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/system.h"
 
 #include <memory>
-
-class SoundPlayer;
 
 class QtPlatform : public Platform {
 public:
@@ -20,5 +19,5 @@ public:
     void pauseStep() override;
 
 private:
-    std::unique_ptr<SoundPlayer> sound_; // made with the first mark, never at start-up
+    std::unique_ptr<System::MarkSounds> sound_; // made with the first mark, never at start-up
 };
