@@ -20,6 +20,9 @@ public:
     // The sound of a mark, started as the mark appears; returns at once.
     // Where no sound can be played it beeps instead.
     virtual void markSound(MarkSound which) = 0;
+    // Marks will follow: gets their sounds ready, so that the first starts as
+    // quickly as the others. Returns at once.
+    virtual void readyMarkSounds() = 0;
     // Time of day as "hh:mm:ss", 24-hour clock.
     virtual QString timeOfDay() = 0;
     // Milliseconds of a steady clock, for waits finer than the time of day.

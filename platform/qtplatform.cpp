@@ -66,11 +66,21 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
-void QtPlatform::markSound(MarkSound which)
+System::MarkSounds &QtPlatform::sounds()
 {
     if (!sound_)
         sound_ = System::markSounds([] { QApplication::beep(); });
-    sound_->play(which);
+    return *sound_;
+}
+
+void QtPlatform::markSound(MarkSound which)
+{
+    sounds().play(which);
+}
+
+void QtPlatform::readyMarkSounds()
+{
+    sounds().ready();
 }
 
 QString QtPlatform::timeOfDay()

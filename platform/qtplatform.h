@@ -12,6 +12,7 @@ public:
     MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
     void beep() override;
     void markSound(MarkSound which) override;
+    void readyMarkSounds() override;
     QString timeOfDay() override;
     qint64 clockMs() override;
     int screenWidthPx() override;
@@ -19,5 +20,7 @@ public:
     void pauseStep() override;
 
 private:
-    std::unique_ptr<System::MarkSounds> sound_; // made with the first mark, never at start-up
+    System::MarkSounds &sounds();
+
+    std::unique_ptr<System::MarkSounds> sound_; // made when a lane starts, never at start-up
 };

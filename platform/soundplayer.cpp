@@ -14,6 +14,17 @@ namespace {
 // After a failed connection the bell stands in at once for a while, rather
 // than asking an absent server again for every mark.
 constexpr auto RetryAfter = std::chrono::seconds(10);
+// A stream with nothing to play keeps the output awake; one left idle this
+// long, longer than a pupil thinks, is closed, and the next sound connects
+// again.
+constexpr auto CloseIdleAfter = std::chrono::seconds(60);
+// Sounds are written in pieces this long, so that a newer one is noticed
+// between two of them.
+constexpr int PieceMs = 10;
+// The stream's buffer. The server gives about a quarter of it to the output
+// and keeps the rest as slack for a thread that wakes late on a busy
+// machine; a new sound flushes it first, so the slack delays nothing.
+constexpr int BufferMs = 100;
 
 quint32 le32(const char *p) { return qFromLittleEndian<quint32>(p); }
 quint16 le16(const char *p) { return qFromLittleEndian<quint16>(p); }
@@ -24,7 +35,7 @@ quint16 le16(const char *p) { return qFromLittleEndian<quint16>(p); }
 struct PulseSimple {
     decltype(&pa_simple_new) open = nullptr;
     decltype(&pa_simple_write) write = nullptr;
-    decltype(&pa_simple_drain) drain = nullptr;
+    decltype(&pa_simple_flush) flush = nullptr;
     decltype(&pa_simple_free) close = nullptr;
 
     PulseSimple()
@@ -34,10 +45,10 @@ struct PulseSimple {
             return;
         open = reinterpret_cast<decltype(open)>(dlsym(lib, "pa_simple_new"));
         write = reinterpret_cast<decltype(write)>(dlsym(lib, "pa_simple_write"));
-        drain = reinterpret_cast<decltype(drain)>(dlsym(lib, "pa_simple_drain"));
+        flush = reinterpret_cast<decltype(flush)>(dlsym(lib, "pa_simple_flush"));
         close = reinterpret_cast<decltype(close)>(dlsym(lib, "pa_simple_free"));
     }
-    bool loaded() const { return open && write && drain && close; }
+    bool loaded() const { return open && write && flush && close; }
 };
 
 const PulseSimple &pulseSimple()
@@ -46,7 +57,54 @@ const PulseSimple &pulseSimple()
     return pulse;
 }
 
+// One stream, kept open from sound to sound: a new sound flushes what is left
+// of the one before and is written at once, and nothing waits for a drain,
+// which on some servers lasts seconds.
+class PulseOutput : public SoundOutput {
+public:
+    ~PulseOutput() override { close(); }
+
+    bool open(const PcmSound &format) override
+    {
+        const PulseSimple &pa = pulseSimple();
+        if (!pa.loaded())
+            return false;
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(format.rate),
+                                  static_cast<uint8_t>(format.channels)};
+        const uint32_t any = static_cast<uint32_t>(-1);
+        const auto bytes = static_cast<uint32_t>(2 * format.channels * (format.rate * BufferMs / 1000));
+        const pa_buffer_attr buffer{any, bytes, any, any, any};
+        int error = 0;
+        stream_ = pa.open(nullptr, "Quilmo", PA_STREAM_PLAYBACK, nullptr, "marks", &spec, nullptr, &buffer, &error);
+        return stream_ != nullptr;
+    }
+    bool write(const char *data, size_t bytes) override
+    {
+        int error = 0;
+        return pulseSimple().write(stream_, data, bytes, &error) == 0;
+    }
+    bool flush() override
+    {
+        int error = 0;
+        return pulseSimple().flush(stream_, &error) == 0;
+    }
+    void close() override
+    {
+        if (stream_)
+            pulseSimple().close(stream_);
+        stream_ = nullptr;
+    }
+
+private:
+    pa_simple *stream_ = nullptr;
+};
+
 } // namespace
+
+std::unique_ptr<SoundOutput> serverOutput()
+{
+    return std::make_unique<PulseOutput>();
+}
 
 PcmSound readWav(const QByteArray &file)
 {
@@ -88,8 +146,9 @@ PcmSound markSoundData(MarkSound which)
     return f.open(QIODevice::ReadOnly) ? readWav(f.readAll()) : PcmSound{};
 }
 
-SoundPlayer::SoundPlayer(std::function<void()> cannotPlay)
-    : cannotPlay_(std::move(cannotPlay))
+SoundPlayer::SoundPlayer(std::function<void()> cannotPlay, std::unique_ptr<SoundOutput> output,
+                         std::function<Clock::time_point()> now)
+    : cannotPlay_(std::move(cannotPlay)), now_(std::move(now)), output_(std::move(output))
 {
 }
 
@@ -102,20 +161,38 @@ SoundPlayer::~SoundPlayer()
     }
     wake_.notify_one();
     if (thread_.joinable())
-        thread_.join(); // a sound still playing ends within half a second
+        thread_.join(); // within a piece of a sound
+}
+
+bool SoundPlayer::failedLately() const
+{
+    return failedAt_ && now_() - *failedAt_ < RetryAfter;
+}
+
+void SoundPlayer::startThread()
+{
+    if (!thread_.joinable())
+        thread_ = std::thread(&SoundPlayer::run, this);
+    wake_.notify_one();
+}
+
+void SoundPlayer::ready()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (failedLately())
+        return;
+    readying_ = true;
+    startThread();
 }
 
 void SoundPlayer::play(MarkSound which)
 {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (!failedAt_ || Clock::now() - *failedAt_ >= RetryAfter) {
-            // Marks come at least a second apart; should one still wait, the
-            // newer sound replaces it.
+        if (!failedLately()) {
+            // A sound not yet started is replaced, never queued behind.
             pending_ = which;
-            if (!thread_.joinable())
-                thread_ = std::thread(&SoundPlayer::run, this);
-            wake_.notify_one();
+            startThread();
             return;
         }
     }
@@ -127,47 +204,85 @@ void SoundPlayer::run()
     sounds_[0] = markSoundData(MarkSound::Right);
     sounds_[1] = markSoundData(MarkSound::Wrong);
     for (;;) {
-        MarkSound which;
+        std::optional<MarkSound> which;
         {
             std::unique_lock<std::mutex> lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || pending_; });
+            const auto asked = [this] { return stopping_ || pending_ || readying_; };
+            if (!stream_) {
+                wake_.wait(lock, asked);
+            } else if (!wake_.wait_for(lock, CloseIdleAfter, asked)) {
+                lock.unlock();
+                closeStream();
+                continue;
+            }
             if (stopping_)
-                return;
-            which = *pending_;
+                break;
+            which = pending_;
             pending_.reset();
+            readying_ = false;
         }
-        const bool played = playNow(which);
+        const bool ok = which ? playNow(sounds_[which == MarkSound::Right ? 0 : 1])
+                              : stream_ || openStream(sounds_[0]);
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            if (played)
+            if (ok)
                 failedAt_.reset();
             else
-                failedAt_ = Clock::now();
+                failedAt_ = now_();
         }
-        if (!played && QCoreApplication::instance())
+        if (ok)
+            continue;
+        // Whatever the failed attempt left is let go.
+        output_->close();
+        stream_.reset();
+        // Readying that fails rings no bell: no mark asked for a sound.
+        if (which && QCoreApplication::instance())
             QMetaObject::invokeMethod(QCoreApplication::instance(), cannotPlay_, Qt::QueuedConnection);
     }
+    closeStream();
 }
 
-bool SoundPlayer::playNow(MarkSound which)
+bool SoundPlayer::openStream(const PcmSound &format)
 {
-    const PcmSound &sound = sounds_[which == MarkSound::Right ? 0 : 1];
-    const PulseSimple &pa = pulseSimple();
-    if (!sound.isValid() || !pa.loaded())
+    if (!format.isValid() || !output_->open(format))
         return false;
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(sound.rate), static_cast<uint8_t>(sound.channels)};
-    // A short buffer of a tenth of a second, so that playing starts as soon
-    // as that much is written rather than waiting for a long one to fill.
-    const uint32_t any = static_cast<uint32_t>(-1);
-    const pa_buffer_attr buffer{any, static_cast<uint32_t>(2 * sound.channels * (sound.rate / 10)), any, any, any};
-    int error = 0;
-    pa_simple *stream = pa.open(nullptr, "Quilmo", PA_STREAM_PLAYBACK, nullptr,
-                                which == MarkSound::Right ? "right" : "wrong", &spec, nullptr, &buffer, &error);
-    if (!stream)
+    stream_ = std::make_pair(format.rate, format.channels);
+    return true;
+}
+
+void SoundPlayer::closeStream()
+{
+    if (stream_)
+        output_->close();
+    stream_.reset();
+}
+
+bool SoundPlayer::playNow(const PcmSound &sound)
+{
+    if (!sound.isValid())
         return false;
-    const bool ok = pa.write(stream, sound.samples.constData(), static_cast<size_t>(sound.samples.size()), &error) == 0 &&
-                    pa.drain(stream, &error) == 0;
-    // One stream per sound: an idle open stream would keep the output awake.
-    pa.close(stream);
-    return ok;
+    if (stream_ && *stream_ != std::make_pair(sound.rate, sound.channels))
+        closeStream();
+    if (stream_) {
+        // Whatever is left of the sound before is cut off.
+        if (!output_->flush())
+            return false;
+    } else if (!openStream(sound)) {
+        return false;
+    }
+    const qsizetype piece = qsizetype(2) * sound.channels * (sound.rate * PieceMs / 1000);
+    for (qsizetype at = 0; at < sound.samples.size(); at += piece) {
+        if (newerWaits())
+            return true;
+        const qsizetype n = std::min(piece, sound.samples.size() - at);
+        if (!output_->write(sound.samples.constData() + at, static_cast<size_t>(n)))
+            return false;
+    }
+    return true;
+}
+
+bool SoundPlayer::newerWaits()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return stopping_ || pending_;
 }

@@ -8,9 +8,11 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 
 // 16-bit PCM samples, interleaved and little-endian, with their format.
 struct PcmSound {
@@ -29,32 +31,68 @@ PcmSound readWav(const QByteArray &file);
 // The mark's sound as the program carries it in its resources.
 PcmSound markSoundData(MarkSound which);
 
-// Plays the mark sounds through the desktop's sound server: PulseAudio, or
-// PipeWire through its PulseAudio interface. Opening the library, connecting
-// and playing happen on a thread of the player's own, started with the first
-// sound, so the window never waits for the server. Where no server answers, `cannotPlay` runs on
-// the GUI thread instead.
+// Where the player's sounds go: a stream to the desktop's sound server, or a
+// stand-in in tests. Used from the player's thread only.
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    // Connects a stream for sounds of this one's format; false where no
+    // server answers.
+    virtual bool open(const PcmSound &format) = 0;
+    // Queues samples; waits while the stream's buffer is full.
+    virtual bool write(const char *data, size_t bytes) = 0;
+    // Drops what is queued and not yet heard.
+    virtual bool flush() = 0;
+    virtual void close() = 0;
+};
+
+// The desktop's sound server through libpulse-simple: PulseAudio, or
+// PipeWire through its PulseAudio interface.
+std::unique_ptr<SoundOutput> serverOutput();
+
+// Plays the mark sounds. Opening the library, connecting and playing happen
+// on a thread of the player's own, started when the sounds are first readied
+// or asked for, so the window never waits for the server. A sound starts as
+// soon as it is asked for: it cuts off the one before, and of several asked
+// for while the thread was busy only the newest plays. Where no server
+// answers, `cannotPlay` runs on the GUI thread instead, and for the next ten
+// seconds at once, without asking the server again.
 class SoundPlayer {
 public:
-    explicit SoundPlayer(std::function<void()> cannotPlay);
+    using Clock = std::chrono::steady_clock;
+
+    explicit SoundPlayer(std::function<void()> cannotPlay, std::unique_ptr<SoundOutput> output = serverOutput(),
+                         std::function<Clock::time_point()> now = Clock::now);
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
+    // Connects ahead of the first sound, so that it starts as quickly as the
+    // others. Returns at once.
+    void ready();
     // Returns at once.
     void play(MarkSound which);
 
 private:
-    using Clock = std::chrono::steady_clock;
-
+    bool failedLately() const;
+    void startThread();
     void run();
-    bool playNow(MarkSound which);
+    bool openStream(const PcmSound &format);
+    void closeStream();
+    bool playNow(const PcmSound &sound);
+    bool newerWaits();
 
     std::function<void()> cannotPlay_;
-    std::array<PcmSound, 2> sounds_; // read by the player's thread only
+    std::function<Clock::time_point()> now_;
+    // Read and used by the player's thread only.
+    std::unique_ptr<SoundOutput> output_;
+    std::array<PcmSound, 2> sounds_;
+    std::optional<std::pair<int, int>> stream_; // rate and channels of the open stream
+
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<MarkSound> pending_;
+    bool readying_ = false;
     bool stopping_ = false;
     std::optional<Clock::time_point> failedAt_;
     std::thread thread_;

@@ -14,6 +14,9 @@ namespace System {
 class MarkSounds {
 public:
     virtual ~MarkSounds() = default;
+    // Marks will follow: gets the sounds ready, so that the first starts as
+    // quickly as the others. Returns at once.
+    virtual void ready() = 0;
     // Returns at once; a newer sound may cut off an older one.
     virtual void play(MarkSound which) = 0;
 };

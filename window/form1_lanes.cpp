@@ -31,6 +31,9 @@ void Form1::Picture1_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers
     Text2[r - 1]->show();
     Command5[r - 1]->show();
     Picture6[r - 1]->show();
+    // The pupil's first check follows soon; its sound should not wait for
+    // the sound server to be reached.
+    platform_.readyMarkSounds();
 }
 
 void Form1::Command8_Click(int)

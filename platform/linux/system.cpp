@@ -11,6 +11,7 @@ public:
         : player_(std::move(cannotPlay))
     {
     }
+    void ready() override { player_.ready(); }
     void play(MarkSound which) override { player_.play(which); }
 
 private:

@@ -35,8 +35,16 @@ WinMarkSounds::WinMarkSounds(std::function<void()> cannotPlay, Calls calls)
 
 WinMarkSounds::~WinMarkSounds()
 {
+    if (readying_.joinable())
+        readying_.join();
     // The sound that plays reads its data, which goes with the player.
     calls_.stop();
+}
+
+void WinMarkSounds::ready()
+{
+    if (!readying_.joinable())
+        readying_ = std::thread([this] { calls_.devices(); });
 }
 
 void WinMarkSounds::play(MarkSound which)

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <thread>
 
 // The mark sounds through winmm's PlaySound, asynchronously, from the WAV
 // files in the program's resources. PlaySound reads a sound from memory while
@@ -26,6 +27,9 @@ public:
     WinMarkSounds(const WinMarkSounds &) = delete;
     WinMarkSounds &operator=(const WinMarkSounds &) = delete;
 
+    // The system's first look at its sound outputs loads its sound drivers:
+    // it happens here, on a thread of its own.
+    void ready() override;
     // Where the system has no sound output, or refuses the sound, the bell
     // rings instead, at once.
     void play(MarkSound which) override;
@@ -34,6 +38,7 @@ private:
     std::function<void()> cannotPlay_;
     Calls calls_;
     std::array<QByteArray, 2> wavs_;
+    std::thread readying_;
 };
 
 // The mark's WAV file as the program carries it.

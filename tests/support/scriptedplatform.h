@@ -28,6 +28,7 @@ public:
     QList<Message> messages;
     int beeps = 0;
     QList<MarkSound> markSounds;
+    int soundsReadied = 0;
     int pauseSteps = 0;
     qint64 elapsedMs = 0; // moves with the clock
     bool ended = false;
@@ -35,6 +36,7 @@ public:
     MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
     void beep() override { ++beeps; }
     void markSound(MarkSound which) override { markSounds.append(which); }
+    void readyMarkSounds() override { ++soundsReadied; }
     QString timeOfDay() override;
     qint64 clockMs() override { return elapsedMs; }
     int screenWidthPx() override { return screenWidth; }

@@ -11,6 +11,8 @@ class TestMarkSound : public QObject {
 private slots:
     void oneSoundPerMark_data();
     void oneSoundPerMark();
+    void soundsReadiedWhenLaneStarts_data();
+    void soundsReadiedWhenLaneStarts();
 };
 
 namespace {
@@ -84,6 +86,29 @@ void TestMarkSound::oneSoundPerMark()
         QVERIFY2(redAtPause > 20, qPrintable(QString::number(redAtPause)));
         QCOMPARE(d.cell(row, Col::TryCount(1)), 1);
     }
+}
+
+void TestMarkSound::soundsReadiedWhenLaneStarts_data()
+{
+    QTest::addColumn<QList<int>>("clicks"); // panel y of each click, after deciding level 1
+    QTest::addColumn<int>("readied");
+    const int lane2 = LaneBand::offset(2) + 175, lane3 = LaneBand::offset(3) + 175;
+    QTest::newRow("no lane yet") << QList<int>{} << 0;
+    QTest::newRow("lane 2") << QList<int>{lane2} << 1;
+    QTest::newRow("lanes 2 and 3") << QList<int>{lane2, lane3} << 2;
+    QTest::newRow("between lanes: the bell") << QList<int>{285} << 0; // the strip between lanes 1 and 2
+}
+
+void TestMarkSound::soundsReadiedWhenLaneStarts()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(int, readied);
+    FormDriver d;
+    d.start(1);
+    for (int y : clicks)
+        d.clickPanel(400, y);
+    QCOMPARE(d.platform.soundsReadied, readied);
+    QVERIFY(d.platform.markSounds.isEmpty());
 }
 
 QUILMO_TEST(TestMarkSound)

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <atomic>
 #include <vector>
 
 class TestWinMarkSounds : public QObject {
@@ -17,6 +18,7 @@ private slots:
     void bellWhereNoSoundCanPlay_data();
     void bellWhereNoSoundCanPlay();
     void soundDataLivesWithThePlayer();
+    void readyLooksAtTheOutputsAhead();
     void systemCallsReturnAtOnce();
 };
 
@@ -25,12 +27,16 @@ namespace {
 struct FakeSystem {
     unsigned devices = 1;
     bool accepts = true;
+    std::atomic<int> looks{0};
     std::vector<const char *> played;
     int stops = 0;
 
     WinMarkSounds::Calls calls()
     {
-        return {[this] { return devices; },
+        return {[this] {
+                    ++looks;
+                    return devices;
+                },
                 [this](const char *wav) {
                     played.push_back(wav);
                     return accepts;
@@ -111,6 +117,23 @@ void TestWinMarkSounds::soundDataLivesWithThePlayer()
     QCOMPARE(fake.stops, 1);
 }
 
+void TestWinMarkSounds::readyLooksAtTheOutputsAhead()
+{
+    FakeSystem fake;
+    int beeps = 0;
+    {
+        WinMarkSounds sounds([&] { ++beeps; }, fake.calls());
+        QCOMPARE(fake.looks.load(), 0); // nothing at start-up
+        sounds.ready();
+        sounds.ready(); // a second lane starting
+        QTRY_COMPARE(fake.looks.load(), 1);
+        QVERIFY(fake.played.empty());
+        sounds.play(MarkSound::Right);
+        QCOMPARE(fake.played.size(), size_t(1));
+    }
+    QCOMPARE(beeps, 0);
+}
+
 void TestWinMarkSounds::systemCallsReturnAtOnce()
 {
     // With a sound output the marks play; without one (the tests' Wine has
@@ -119,6 +142,7 @@ void TestWinMarkSounds::systemCallsReturnAtOnce()
     int beeps = 0;
     {
         WinMarkSounds sounds([&] { ++beeps; });
+        sounds.ready();
         QElapsedTimer t;
         t.start();
         for (MarkSound which : {MarkSound::Right, MarkSound::Wrong, MarkSound::Right})
