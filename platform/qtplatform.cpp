@@ -1,7 +1,6 @@
 #include "platform/qtplatform.h"
 
 #include "drawing/fonts.h"
-#include "platform/soundplayer.h"
 #include "platform/zoom.h"
 
 #include <QApplication>
@@ -21,10 +20,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace {
 // A window shown drawn smaller sits inside a view; the question belongs to
@@ -72,12 +67,7 @@ void zoomBox(QMessageBox &box, QStyle::StandardPixmap which, double zoom)
 
 QtPlatform::QtPlatform()
 {
-#if defined(__GLIBC__)
-    // The pictures a paint draws at the screen's resolution are large and
-    // short-lived. Given back to the system at once, they do not stay in
-    // the process's memory after the first big paint.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
+    System::prepareProcess();
 }
 QtPlatform::~QtPlatform() = default;
 
@@ -111,21 +101,21 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
-SoundPlayer &QtPlatform::soundPlayer()
+System::MarkSounds &QtPlatform::sounds()
 {
     if (!sound_)
-        sound_ = std::make_unique<SoundPlayer>([] { QApplication::beep(); });
+        sound_ = System::markSounds([] { QApplication::beep(); });
     return *sound_;
 }
 
 void QtPlatform::markSound(MarkSound which)
 {
-    soundPlayer().play(which);
+    sounds().play(which);
 }
 
 void QtPlatform::readyMarkSounds()
 {
-    soundPlayer().ready();
+    sounds().ready();
 }
 
 QString QtPlatform::timeOfDay()
