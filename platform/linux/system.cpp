@@ -1,6 +1,6 @@
 #include "platform/system.h"
 
-#include "platform/soundplayer.h"
+#include "platform/linux/soundplayer.h"
 
 #include <malloc.h>
 

@@ -1,7 +1,7 @@
 // The mark sounds as the program carries them, the WAV reader, the player's
 // choice of what to play next, and its fallback to the bell where no sound
 // server answers.
-#include "platform/soundplayer.h"
+#include "platform/linux/soundplayer.h"
 #include "support/testregistry.h"
 
 #include <QElapsedTimer>

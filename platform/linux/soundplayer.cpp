@@ -1,4 +1,4 @@
-#include "platform/soundplayer.h"
+#include "platform/linux/soundplayer.h"
 
 #include <QCoreApplication>
 #include <QFile>
