@@ -1,11 +1,9 @@
 #include "platform/qtplatform.h"
 
 #include "drawing/fonts.h"
-#include "platform/soundplayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -13,15 +11,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QThread>
 #include <QTime>
 #include <QWidget>
 
 #include <cmath>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace {
 // A window shown drawn smaller sits inside a view; the question belongs to
@@ -41,12 +34,7 @@ QWidget *hostWindow(QWidget *w)
 
 QtPlatform::QtPlatform()
 {
-#if defined(__GLIBC__)
-    // The pictures a paint draws at the screen's resolution are large and
-    // short-lived. Given back to the system at once, they do not stay in
-    // the process's memory after the first big paint.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
+    System::prepareProcess();
 }
 QtPlatform::~QtPlatform() = default;
 
@@ -76,10 +64,10 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
-SoundPlayer &QtPlatform::soundPlayer()
+System::MarkSounds &QtPlatform::soundPlayer()
 {
     if (!sound_)
-        sound_ = std::make_unique<SoundPlayer>([] { QApplication::beep(); });
+        sound_ = System::markSounds([] { QApplication::beep(); });
     return *sound_;
 }
 
@@ -120,13 +108,10 @@ void QtPlatform::endProgram()
 {
     for (QWidget *w : QApplication::topLevelWidgets())
         w->hide();
-    QCoreApplication::exit(0);
+    System::endProgram();
 }
 
 void QtPlatform::pauseStep()
 {
-    // Paint and timer events go on; clicks and keys stay queued until the
-    // pause ends and are handled then.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QThread::msleep(15);
+    System::pauseStep();
 }

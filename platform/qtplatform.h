@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/system.h"
 
 #include <memory>
-
-class SoundPlayer;
 
 class QtPlatform : public Platform {
 public:
@@ -21,7 +20,7 @@ public:
     void pauseStep() override;
 
 private:
-    SoundPlayer &soundPlayer();
+    System::MarkSounds &soundPlayer();
 
-    std::unique_ptr<SoundPlayer> sound_; // made when a lane starts, never at start-up
+    std::unique_ptr<System::MarkSounds> sound_; // made when a lane starts, never at start-up
 };

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyleHints>
 #include <QToolButton>
 
 #include <algorithm>
@@ -21,6 +22,13 @@ namespace {
 QSize drawn(QSize size, double scale)
 {
     return QSize(static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale)));
+}
+
+// Where every window fills the screen (a browser's page), the window has no
+// other size to switch to.
+bool alwaysFullScreen()
+{
+    return QGuiApplication::styleHints()->showIsFullScreen();
 }
 
 QString fullScreenCaption(bool fullScreen)
@@ -83,6 +91,8 @@ void MainWindow::showFitted()
 
 void MainWindow::toggleFullScreen()
 {
+    if (alwaysFullScreen())
+        return;
     setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
@@ -101,6 +111,8 @@ void MainWindow::changeEvent(QEvent *e)
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *e)
 {
+    if (alwaysFullScreen())
+        return;
     QMenu menu;
     menu.addAction(fullScreenCaption(isFullScreen()), this, &MainWindow::toggleFullScreen);
     menu.exec(e->globalPos());
@@ -158,8 +170,9 @@ void MainWindow::placeFullScreenButton()
     const QSize shown = drawn(content_.size(), zoom_);
     const int side = (width() - shown.width()) / 2, top = (height() - shown.height()) / 2;
     auto fits = [&](QSize b) { return side >= b.width() + 16 || top >= b.height() + 16; };
-    if (side < 16 && top < 16) {
-        // No margin to speak of, as at design size: nothing to measure.
+    if ((side < 16 && top < 16) || alwaysFullScreen()) {
+        // No margin to speak of, as at design size, or no other size to
+        // switch to: nothing to measure.
         fullScreen_->hide();
         return;
     }

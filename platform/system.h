@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <functional>
+#include <memory>
+
+// What QtPlatform does differently on each system. Every system has a source
+// file of its own, which CMake picks: platform/linux/system.cpp,
+// platform/web/system.cpp; the desktops share platform/desktop/pause.cpp.
+namespace System {
+
+// Plays the two mark sounds.
+class MarkSounds {
+public:
+    virtual ~MarkSounds() = default;
+    // Marks will follow: gets the sounds ready, so that the first starts as
+    // quickly as the others. Returns at once.
+    virtual void ready() = 0;
+    // Returns at once; a newer sound may cut off an older one.
+    virtual void play(MarkSound which) = 0;
+};
+
+// Once, when the application object exists and before the window is built.
+void prepareProcess();
+
+// `cannotPlay` rings the bell on the GUI thread where no sound can be played.
+std::unique_ptr<MarkSounds> markSounds(std::function<void()> cannotPlay);
+
+// One step of the pause after a mark (Platform::pauseStep).
+void pauseStep();
+
+// Ends the program once its windows are hidden.
+void endProgram();
+
+} // namespace System

@@ -1,0 +1,194 @@
+// The page in Debian's headless Chromium, served from 127.0.0.1 as a school's
+// server would serve it, played as tests/realwindow/run plays the desktop
+// program: a level, a lane, right and wrong answers on the on-screen keypad,
+// the marks and the pause read from screenshots, the answer after the third
+// miss, finishing and leaving. Then the page on an iPad and a phone, on
+// browsers without WebGL or WebAssembly, and what it fetched and stored.
+//   node drive.mjs <page folder> <version> [bench page folder]
+// Prints "N passed, M failed" last; screenshots go to QUILMO_WEB_SHOTS if set.
+import { writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { Browser } from './cdp.mjs';
+import { Drill, boundsOf, colours } from './drill.mjs';
+import { serve } from './serve.mjs';
+import { playLesson } from './lesson.mjs';
+
+const [folder, version, benchFolder] = process.argv.slice(2);
+const chromium = process.env.QUILMO_CHROMIUM || '/usr/bin/chromium';
+const shots = process.env.QUILMO_WEB_SHOTS;
+let passed = 0, failed = 0;
+
+export function check(what, ok) {
+  if (ok)
+    passed++;
+  else
+    failed++;
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
+  return ok;
+}
+
+export async function waitFor(ms, test) {
+  const end = Date.now() + ms;
+  for (;;) {
+    const result = await test();
+    if (result || Date.now() > end)
+      return result;
+    await new Promise(r => setTimeout(r, 30));
+  }
+}
+
+async function keep(drill, name) {
+  if (shots)
+    writeFileSync(join(shots, `${name}.png`), await drill.page.screenshot());
+}
+
+// A page of the given size, navigated to the page's folder.
+async function open(browser, server, viewport, query = '') {
+  const page = await browser.newPage();
+  for (const domain of ['Page', 'Runtime', 'Network'])
+    await page.send(`${domain}.enable`);
+  await page.send('Emulation.setDeviceMetricsOverride', {
+    width: viewport.width, height: viewport.height, deviceScaleFactor: viewport.dpr, mobile: !!viewport.mobile,
+  });
+  if (viewport.mobile)
+    await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
+  const drill = new Drill(page, viewport);
+  drill.navigated = Date.now();
+  await page.send('Page.navigate', { url: server.url + query });
+  return drill;
+}
+
+async function levelPanelShown(drill) {
+  const image = await drill.shot();
+  return drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98 ? image : null;
+}
+
+// --- On a 1366 x 768 laptop: the whole lesson.
+async function laptop(browser, server) {
+  const viewport = { width: 1366, height: 768, dpr: 1 };
+  const drill = await open(browser, server, viewport, '?timing');
+  const panel = await waitFor(15000, () => levelPanelShown(drill));
+  const seen = Date.now() - drill.navigated;
+  if (!check(`the level panel shows, ${seen} ms after navigation by screenshots`, panel)) {
+    console.log(drill.page.console.join('\n'));
+    return;
+  }
+  const drawn = drill.page.console.map(l => /^quilmo: first frame (\d+) ms/.exec(l)).find(m => m);
+  check(`the level panel is drawn ${drawn?.[1]} ms after navigation (by the page's clock) <= 3000 ms`,
+    drawn && Number(drawn[1]) <= 3000);
+  await keep(drill, 'laptop-levels');
+  check(`the page's title is the window's (${await drill.page.evaluate('document.title')})`,
+    await drill.page.evaluate('document.title') === `Quilmo Ver${version}`);
+  const margin = drill.share(panel, colours.lightGreen, 100, 700, -130, 20, true);
+  check(`the drill is centred at zoom ${drill.zoom} on light green (${(margin * 100).toFixed(1)} % of the left margin)`,
+    margin > 0.99);
+  const bounds = boundsOf(panel, colours.lavender);
+  const [lx, ly] = drill.at(4 + 2, 4 + 2);
+  check(`no title bar: the level panel starts at (${bounds?.x0}, ${bounds?.y0}), as the zoom puts it (${lx.toFixed(0)}, ${ly.toFixed(0)})`,
+    bounds && Math.abs(bounds.x0 - lx) <= 2 && Math.abs(bounds.y0 - ly) <= 2);
+  check('no sound is set up before the pupil touches the page',
+    await drill.page.evaluate('!window.quilmoAudio || !window.quilmoAudio.context'));
+
+  await playLesson(drill, { check, waitFor, keep });
+
+  const audio = await drill.page.evaluate('window.quilmoAudio && {state: quilmoAudio.context && quilmoAudio.context.state, started: quilmoAudio.started}');
+  check(`the marks' sounds played through Web Audio (${JSON.stringify(audio)})`,
+    audio && audio.state === 'running' && audio.started[0] >= 1 && audio.started[1] >= 3);
+  const stored = await drill.page.evaluate(`(async () => [localStorage.length, sessionStorage.length,
+    (await indexedDB.databases()).length, document.cookie.length])()`);
+  check(`nothing stored: local, session, IndexedDB, cookies ${JSON.stringify(stored)}`, stored.every(n => n === 0));
+  await drill.page.send('Page.close');
+}
+
+// --- On an iPad (1180 x 820, two device pixels to the CSS pixel), by touch.
+async function tablet(browser, server) {
+  const viewport = { width: 1180, height: 820, dpr: 2, mobile: true };
+  const drill = await open(browser, server, viewport);
+  const panel = await waitFor(15000, () => levelPanelShown(drill));
+  check('the level panel shows on an iPad', panel);
+  if (!panel)
+    return;
+  const size = await drill.page.evaluate('[document.getElementById("screen").width, document.getElementById("screen").height]');
+  check(`the canvas has a pixel for each device pixel (${size})`, size[0] === 2360 && size[1] === 1640);
+  await keep(drill, 'ipad-levels');
+  await drill.tap(...[4 + 2 + 37 + 100, 4 + 2 + 65 + 50 * 3 + 18]);
+  await drill.tap(4 + 2 + 820 + 44, 4 + 2 + 8 + 20);
+  await drill.tap(10 + 400, 10 + 175);
+  const started = await waitFor(5000, async () => {
+    const image = await drill.shot();
+    return drill.share(image, colours.pink, 169, 32, 474, 184) > 0.95 ? image : null;
+  });
+  check('a tap starts lane 1 (level 4)', started);
+  await keep(drill, 'ipad-lane');
+  await drill.page.send('Page.close');
+}
+
+// --- On a phone: the whole drill drawn smaller, nothing cut off.
+async function phone(browser, server) {
+  const viewport = { width: 390, height: 844, dpr: 3, mobile: true };
+  const drill = await open(browser, server, viewport);
+  const panel = await waitFor(15000, () => levelPanelShown(drill));
+  const bounds = panel && boundsOf(panel, colours.lavender);
+  const width = bounds ? (bounds.x1 - bounds.x0 + 1) / 3 : 0;
+  check(`on a phone the level panel is drawn whole, ${width.toFixed(0)} of 390 CSS pixels wide`,
+    bounds && bounds.x0 > 0 && bounds.x1 < panel.width - 1 && Math.abs(width - 1009 * drill.zoom) <= 2);
+  await keep(drill, 'phone-levels');
+  await drill.page.send('Page.close');
+}
+
+// --- Browsers that lack what Qt needs show what is missing, in Japanese.
+async function lacking(server, flags, shown, hidden) {
+  const browser = await Browser.launch(chromium, flags);
+  try {
+    const drill = await open(browser, server, { width: 1024, height: 768, dpr: 1 });
+    const text = await waitFor(10000, () => drill.page.evaluate(
+      `document.readyState === "complete" && !document.getElementById("missing").hidden && document.getElementById("missing").innerText`));
+    const items = await drill.page.evaluate(`[${JSON.stringify(shown)}, ${JSON.stringify(hidden)}].map(id => !document.getElementById(id).hidden)`);
+    check(`without ${flags.join(' ')} the page says so: "${(text || '').split('\n').filter(Boolean).slice(0, 3).join(' / ')}"`,
+      text && text.includes('ひらけません') && items[0] && !items[1]);
+  } finally {
+    await browser.close();
+  }
+}
+
+async function bench(browser) {
+  const server = await serve(benchFolder);
+  try {
+    const drill = await open(browser, server, { width: 1366, height: 768, dpr: 1 });
+    const done = await waitFor(600000, () => drill.page.console.some(l => l.startsWith('mark pause')));
+    console.log(drill.page.console.filter(l => !l.startsWith('qt.')).join('\n'));
+    check('the benchmark ran in the page', done);
+    const rows = drill.page.console.map(l => l.trim().split(/\s+/).map(Number)).filter(r => r.length === 6 && r.every(Number.isFinite));
+    const worst = Math.max(...rows.map(r => Math.max(r[1], r[4], r[5])));
+    check(`NewProblem with its drawing at 2x and 3x, slowest level median ${(worst / 1000).toFixed(2)} ms <= 5 ms`,
+      rows.length === 12 && worst <= 5000);
+  } finally {
+    server.close();
+  }
+}
+
+const server = await serve(folder);
+const browser = await Browser.launch(chromium);
+try {
+  await laptop(browser, server);
+  await tablet(browser, server);
+  await phone(browser, server);
+  const fetched = [...new Set(server.requests.map(r => r.path))].sort();
+  check(`the page fetches only its own files: ${fetched.join(' ')}`,
+    fetched.every(p => ['/', '/qtloader.js', '/quilmo.js', '/quilmo.wasm', '/icon.png'].includes(p)));
+  const once = new Map(server.requests.map(r => [r.path, r.bytes]));
+  const total = [...once.values()].reduce((a, b) => a + b, 0);
+  check(`the page downloads ${(total / 1e6).toFixed(2)} MB with gzip (<= 12 MB)`, total > 0 && total <= 12e6);
+  if (benchFolder)
+    await bench(browser);
+} catch (e) {
+  check(`the run went through: ${e.stack}`, false);
+} finally {
+  await browser.close();
+}
+await lacking(server, ['--disable-webgl', '--disable-3d-apis'], 'no-webgl', 'no-wasm');
+await lacking(server, ['--js-flags=--noexpose_wasm'], 'no-wasm', 'no-webgl');
+const wasmFetched = server.requests.filter(r => r.path === '/quilmo.wasm').length;
+server.close();
+console.log(`${passed} passed, ${failed} failed`);
+process.exit(failed ? 1 : 0);
