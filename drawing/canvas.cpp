@@ -1,10 +1,10 @@
 #include "drawing/canvas.h"
 
 #include "drawing/fonts.h"
+#include "drawing/pixelops.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -15,11 +15,6 @@ namespace {
 QRect spanned(int x, int y, int dx, int dy)
 {
     return QRect(QPoint(std::min(x, x + dx), std::min(y, y + dy)), QPoint(std::max(x, x + dx), std::max(y, y + dy)));
-}
-
-QRect widened(const QRect &r, int by)
-{
-    return r.adjusted(-by, -by, by, by);
 }
 
 } // namespace
@@ -50,29 +45,21 @@ void Canvas::changed(const QRect &area)
         changeHook_(area);
 }
 
-void Canvas::keep(DrawOp op)
+std::optional<QRgb> Canvas::currentFill() const
 {
-    op.serial = ++serial_;
-    if (op.kind == DrawOp::Kind::RoundRect && op.solid && op.fill == op.colour) {
-        // A blanked band hides all that was drawn inside it before.
-        QPainterPath covered;
-        const QRect &r = op.geometry;
-        covered.addRoundedRect(QRectF(r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top()),
-                               op.corner.width() / 2.0, op.corner.height() / 2.0);
-        const QRect card(QPoint(r.left(), r.top()), QPoint(r.right() - 1, r.bottom() - 1));
-        const int rx = (op.corner.width() + 1) / 2, ry = (op.corner.height() + 1) / 2;
-        auto hidden = [&](const DrawOp &o) {
-            if (o.kind == op.kind && o.geometry == op.geometry && o.corner == op.corner)
-                return true;
-            if (!card.contains(o.bounds))
-                return false;
-            // Away from the rounded corners the card's rectangle decides.
-            if (card.adjusted(rx, 0, -rx, 0).contains(o.bounds) || card.adjusted(0, ry, 0, -ry).contains(o.bounds))
-                return true;
-            return covered.contains(QRectF(o.bounds));
-        };
-        ops_.erase(std::remove_if(ops_.begin(), ops_.end(), hidden), ops_.end());
-    }
+    return Fill == FillStyle::Solid ? std::optional<QRgb>(FillColor.rgb()) : std::nullopt;
+}
+
+void Canvas::draw(Draw::Shape shape)
+{
+    const QRect painted = paintShape(DevicePart{image_, QPoint(), DeviceGrid{1.0}}, shape);
+    if (auto *fill = std::get_if<Draw::Fill>(&shape))
+        fill->reach = painted.adjusted(-1, -1, 1, 1);
+    DrawOp op{std::move(shape), QRect(), ++serial_};
+    op.bounds = boundsOf(op.shape);
+    if (const auto *blank = std::get_if<Draw::Blank>(&op.shape))
+        ops_.erase(std::remove_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return hides(*blank, o); }),
+                   ops_.end());
     const QRect area = op.bounds;
     ops_.push_back(std::move(op));
     changed(area);
@@ -80,68 +67,42 @@ void Canvas::keep(DrawOp op)
 
 void Canvas::line(int x, int y, int dx, int dy, QColor c)
 {
-    Pixels::line(image_, x, y, x + dx, y + dy, 1, c.rgb());
-    DrawOp op;
-    op.kind = DrawOp::Kind::Line;
-    op.geometry = QRect(x, y, dx, dy);
-    op.colour = c.rgb();
-    op.bounds = widened(spanned(x, y, dx, dy), 1);
-    keep(std::move(op));
+    draw(Draw::Line{QPoint(x, y), QPoint(x + dx, y + dy), c.rgb()});
 }
 
 void Canvas::box(int x, int y, int dx, int dy, QColor c)
 {
-    const QRect r = spanned(x, y, dx, dy);
-    if (Fill == FillStyle::Solid)
-        Pixels::fillRect(image_, r.left() + 1, r.top() + 1, r.right() - 1, r.bottom() - 1, FillColor.rgb());
-    const QRgb rgb = c.rgb();
-    Pixels::fillRect(image_, r.left(), r.top(), r.right(), r.top(), rgb);
-    Pixels::fillRect(image_, r.left(), r.bottom(), r.right(), r.bottom(), rgb);
-    Pixels::fillRect(image_, r.left(), r.top(), r.left(), r.bottom(), rgb);
-    Pixels::fillRect(image_, r.right(), r.top(), r.right(), r.bottom(), rgb);
-    DrawOp op;
-    op.kind = DrawOp::Kind::Box;
-    op.geometry = QRect(x, y, dx, dy);
-    op.colour = rgb;
-    op.fill = FillColor.rgb();
-    op.solid = Fill == FillStyle::Solid;
-    op.bounds = widened(r, 1);
-    keep(std::move(op));
+    draw(Draw::Box{spanned(x, y, dx, dy), c.rgb(), currentFill()});
 }
 
 void Canvas::filledBox(int x, int y, int dx, int dy, QColor c)
 {
-    const QRect r = spanned(x, y, dx, dy);
-    Pixels::fillRect(image_, r.left(), r.top(), r.right(), r.bottom(), c.rgb());
-    DrawOp op;
-    op.kind = DrawOp::Kind::FilledBox;
-    op.geometry = QRect(x, y, dx, dy);
-    op.colour = c.rgb();
-    op.bounds = widened(r, 1);
-    keep(std::move(op));
+    draw(Draw::Box{spanned(x, y, dx, dy), c.rgb(), c.rgb()});
 }
 
 QRect Canvas::print(const QString &text)
 {
-    const QFontMetrics fm(font_);
-    {
-        QPainter p(&image_);
-        p.setFont(font_);
-        p.setPen(ForeColor);
-        p.drawText(QPoint(CurrentX, CurrentY + fm.ascent()), text);
-    }
-    const QRect painted = textRect(text);
-    const QRect ink = fm.boundingRect(text).translated(CurrentX, CurrentY + fm.ascent());
-    DrawOp op;
-    op.kind = DrawOp::Kind::Text;
-    op.geometry = QRect(CurrentX, CurrentY, 0, 0);
-    op.colour = ForeColor.rgb();
-    op.text = text;
-    op.font = font_;
-    // Glyphs drawn larger may reach a little further than their design ink.
-    op.bounds = widened(ink, 2);
-    keep(std::move(op));
-    return painted;
+    draw(Draw::Text{QPoint(CurrentX, CurrentY), text, font_, ForeColor.rgb()});
+    return textRect(text);
+}
+
+void Canvas::roundRect(const QRect &card, QSize corner)
+{
+    draw(Draw::Rounded{card, corner, ForeColor.rgb(), currentFill()});
+}
+
+void Canvas::blank(const QRect &card, QSize corner)
+{
+    draw(Draw::Blank{Draw::Rounded{card, corner, FillColor.rgb(), FillColor.rgb()}});
+}
+
+bool Canvas::floodFill(QPoint seed, QRgb border)
+{
+    if (!image_.valid(seed) || (image_.pixel(seed) & 0xffffff) == (border & 0xffffff))
+        return false;
+    if (Fill == FillStyle::Solid) // a hollow brush paints nothing
+        draw(Draw::Fill{seed, border & 0xffffff, FillColor.rgb(), QRect()});
+    return true;
 }
 
 QRect Canvas::textRect(const QString &text) const
@@ -171,7 +132,7 @@ QImage Canvas::rendering(double scale, QRect area) const
     for (bool grown = true; grown;) {
         grown = false;
         for (const DrawOp &o : ops_) {
-            if (o.kind == DrawOp::Kind::Fill && o.bounds.intersects(needed) && !needed.contains(o.bounds)) {
+            if (std::holds_alternative<Draw::Fill>(o.shape) && o.bounds.intersects(needed) && !needed.contains(o.bounds)) {
                 needed |= o.bounds;
                 grown = true;
             }
@@ -185,7 +146,7 @@ QImage Canvas::rendering(double scale, QRect area) const
     const DevicePart part{picture, device.topLeft(), grid};
     for (const DrawOp &o : ops_)
         if (o.bounds.intersects(needed))
-            paintOp(part, o);
+            paintShape(part, o.shape);
     if (needed == area)
         return picture;
     return picture.copy(grid.map(area).translated(-device.topLeft()));
@@ -212,49 +173,19 @@ void Canvas::restore(const Saved &saved)
     changed(saved.area);
 }
 
+namespace Gdi {
+
 bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h)
 {
     if (!dc || right - left < 2 || bottom - top < 2)
         return false;
-    {
-        QPainter p(&dc->image_);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(dc->ForeColor, 1));
-        if (dc->Fill == FillStyle::Solid)
-            p.setBrush(dc->FillColor);
-        else
-            p.setBrush(Qt::NoBrush);
-        // A one-pixel pen on QRect(x, y, w, h) covers x .. x + w, so this stays
-        // inside left .. right - 1 and top .. bottom - 1.
-        p.drawRoundedRect(QRect(left, top, right - left - 1, bottom - top - 1), w / 2.0, h / 2.0);
-    }
-    DrawOp op;
-    op.kind = DrawOp::Kind::RoundRect;
-    op.geometry = QRect(QPoint(left, top), QPoint(right, bottom));
-    op.corner = QSize(w, h);
-    op.colour = dc->ForeColor.rgb();
-    op.fill = dc->FillColor.rgb();
-    op.solid = dc->Fill == FillStyle::Solid;
-    op.bounds = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    dc->keep(std::move(op));
+    dc->roundRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QSize(w, h));
     return true;
 }
 
 bool FloodFill(HDC dc, int x, int y, QRgb border)
 {
-    if (!dc)
-        return false;
-    const QImage &img = dc->image_;
-    if (!img.valid(x, y) || (img.pixel(x, y) & 0xffffff) == (border & 0xffffff))
-        return false;
-    if (dc->Fill != FillStyle::Solid)
-        return true; // a hollow brush paints nothing
-    DrawOp op;
-    op.kind = DrawOp::Kind::Fill;
-    op.geometry = QRect(x, y, 0, 0);
-    op.colour = border & 0xffffff;
-    op.fill = dc->FillColor.rgb();
-    op.bounds = widened(Pixels::floodFill(dc->image_, x, y, border, op.fill), 1);
-    dc->keep(std::move(op));
-    return true;
+    return dc && dc->floodFill(QPoint(x, y), border);
 }
+
+} // namespace Gdi

@@ -14,6 +14,22 @@
 
 enum class FillStyle { Solid = 0, Transparent = 1 };
 
+class Canvas;
+
+// The drill draws through these as through a device context. In a namespace
+// of their own: <windows.h> declares the same names.
+namespace Gdi {
+using HDC = Canvas *;
+// A rectangle from (left, top) to (right, bottom), right and bottom edges
+// excluded, with corners rounded by an ellipse w by h; outlined in ForeColor
+// and filled with the current fill.
+bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h);
+// Fills, with the current fill, every pixel 4-connected to (x, y) that is
+// not exactly the border colour. Returns false when the start point is on
+// the border or outside the picture.
+bool FloodFill(HDC dc, int x, int y, QRgb border);
+} // namespace Gdi
+
 // The drawing panel's persistent picture and its drawing state. Lines and
 // boxes are set pixel by pixel, never smoothed, so colours stay exact and a
 // flood fill stops at exactly black pixels.
@@ -46,6 +62,16 @@ public:
     QRect print(const QString &text);
     // Where print(text) may paint at the current position.
     QRect textRect(const QString &text) const;
+    // The pixels of `card` with corners rounded by an ellipse `corner`,
+    // outlined in ForeColor and filled with the current fill.
+    void roundRect(const QRect &card, QSize corner);
+    // The same card in FillColor, outline and all, over whatever lies there:
+    // what it hides is forgotten.
+    void blank(const QRect &card, QSize corner);
+    // Fills, with the current fill, every pixel 4-connected to `seed` that
+    // is not exactly the border colour. False when the seed is on the border
+    // or outside the picture.
+    bool floodFill(QPoint seed, QRgb border);
     void refresh();
 
     const QImage &image() const { return image_; }
@@ -58,7 +84,7 @@ public:
     QImage rendering(double scale, QRect area = QRect()) const;
     // Device pixels that rendering(scale) covers for a design rectangle.
     static QRect deviceRect(const QRect &design, double scale) { return DeviceGrid{scale}.map(design); }
-    // Operations kept for redrawing; a band's are dropped once it is blanked.
+    // Operations kept for redrawing; what a blank hides is dropped.
     size_t keptOperations() const { return ops_.size(); }
 
     // What lies under an area, to be put back exactly by restore(): the
@@ -80,7 +106,10 @@ public:
 
 private:
     void changed(const QRect &area);
-    void keep(DrawOp op);
+    // The colour an inside takes: none with a hollow brush.
+    std::optional<QRgb> currentFill() const;
+    // Paints a shape on the design picture and keeps it for drawing again.
+    void draw(Draw::Shape shape);
 
     QImage image_;
     QRgb background_;
@@ -92,19 +121,4 @@ private:
 
     std::vector<DrawOp> ops_;
     quint64 serial_ = 0;
-
-    friend bool RoundRect(class Canvas *, int, int, int, int, int, int);
-    friend bool FloodFill(class Canvas *, int, int, QRgb);
 };
-
-// The device-context handle of the panel's picture.
-using HDC = Canvas *;
-
-// A rectangle from (left, top) to (right, bottom), right and bottom edges
-// excluded, with corners rounded by an ellipse w by h; outlined in ForeColor
-// and filled with the current fill.
-bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h);
-// Fills, with the current fill, every pixel 4-connected to (x, y) that is
-// not exactly the border colour. Returns false when the start point is on
-// the border or outside the picture.
-bool FloodFill(HDC dc, int x, int y, QRgb border);

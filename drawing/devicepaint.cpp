@@ -1,6 +1,19 @@
 #include "drawing/devicepaint.h"
 
+#include "drawing/devicegrid.h"
+
 #include <cmath>
+
+namespace {
+
+// The device pixel nearest the widget's corner.
+QPoint deviceCorner(const QTransform &toDevice)
+{
+    const QPointF corner = toDevice.map(QPointF(0, 0));
+    return QPoint(static_cast<int>(std::round(corner.x())), static_cast<int>(std::round(corner.y())));
+}
+
+} // namespace
 
 double redrawScale(const QPainter &p)
 {
@@ -11,11 +24,21 @@ double redrawScale(const QPainter &p)
     return sx;
 }
 
+QRect designAreaFor(const QPainter &p, const QRect &area, double scale)
+{
+    // Qt rounds the area to device pixels from the widget's place in the
+    // window, the grid from the widget's own corner: at 125 % or 175 % they
+    // differ by a pixel, either way.
+    const QTransform toDevice = p.deviceTransform();
+    const QRect device = toDevice.mapRect(QRectF(area)).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return DeviceGrid{scale}.covering(device.translated(-deviceCorner(toDevice)));
+}
+
 void drawOnDevicePixels(QPainter &p, const QImage &picture, QPoint offset)
 {
     const QTransform toDevice = p.deviceTransform();
-    const QPointF corner = toDevice.map(QPointF(0, 0));
-    const QTransform onDevice = QTransform::fromTranslate(std::round(corner.x()), std::round(corner.y()));
+    const QPoint corner = deviceCorner(toDevice);
+    const QTransform onDevice = QTransform::fromTranslate(corner.x(), corner.y());
     p.save();
     p.setWorldTransform(onDevice * toDevice.inverted() * p.worldTransform());
     p.drawImage(offset, picture);

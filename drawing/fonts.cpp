@@ -47,6 +47,14 @@ void installSubstitutions()
                                                       << QStringLiteral("Noto Serif CJK JP"));
 }
 
+void preferSystemFace(const QString &face)
+{
+    installSubstitutions();
+    const QStringList others = QFont::substitutes(face);
+    QFont::removeSubstitutions(face);
+    QFont::insertSubstitutions(face, QStringList(face) + others);
+}
+
 int pixels(double points)
 {
     return static_cast<int>(std::lround(points * 96.0 / 72.0));

@@ -17,6 +17,9 @@ extern const QString PMincho; // proportional Mincho
 bool loadEmbedded();
 // Maps the layout's faces to the program's and the system's; cheap.
 void installSubstitutions();
+// Puts the layout's face itself first, where the system has it (Japanese
+// Windows), before the program's. Before the first make() of that face.
+void preferSystemFace(const QString &face);
 
 // Sizes are given in points at 96 pixels per inch and set in pixels, so the
 // layout does not depend on the display's DPI.

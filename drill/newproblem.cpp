@@ -50,12 +50,10 @@ QString MarkText(const RowTable &table, int row, int N)
 
 void blankBand(Canvas &panel, int row)
 {
-    HDC dc = &panel;
     panel.ForeColor = Rgb::white();
     panel.FillColor = Rgb::white();
     panel.Fill = FillStyle::Solid;
-    RoundRect(dc, LaneBand::Left, LaneBand::top(row), LaneBand::Right, LaneBand::bottom(row), LaneBand::Corner,
-              LaneBand::Corner);
+    panel.blank(LaneBand::rect(row), QSize(LaneBand::Corner, LaneBand::Corner));
 }
 
 void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)

@@ -15,8 +15,8 @@ void fillFrom(Canvas &panel, int x, int y)
 {
     panel.FillColor = Rgb::yellow();
     panel.Fill = FillStyle::Solid;
-    HDC dc = &panel;
-    FloodFill(dc, x, y, qRgb(0, 0, 0));
+    Gdi::HDC dc = &panel;
+    Gdi::FloodFill(dc, x, y, qRgb(0, 0, 0));
 }
 
 void square(Canvas &panel, int x, int y)

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QMouseEvent>
+#include <QPointingDevice>
 
 namespace {
 // As long as a desktop's step: short enough for every repaint to show at once.
@@ -31,6 +33,23 @@ bool isTouch(QEvent::Type type)
 {
     return type == QEvent::TouchBegin || type == QEvent::TouchUpdate || type == QEvent::TouchEnd ||
            type == QEvent::TouchCancel;
+}
+// Every mouse event shares its one point with the pointing device, and the
+// next event made moves that point: a held one is made anew when it is
+// handled, from what it said when it came.
+std::function<std::unique_ptr<QEvent>()> madeAgain(QEvent *event)
+{
+    if (auto *m = dynamic_cast<QMouseEvent *>(event)) {
+        return [type = m->type(), pos = m->position(), scene = m->scenePosition(), global = m->globalPosition(),
+                button = m->button(), buttons = m->buttons(), modifiers = m->modifiers(),
+                device = QPointer<const QPointingDevice>(m->pointingDevice()), time = m->timestamp()] {
+            auto made = std::make_unique<QMouseEvent>(type, pos, scene, global, button, buttons, modifiers,
+                                                      device ? device.data() : QPointingDevice::primaryPointingDevice());
+            made->setTimestamp(time);
+            return made;
+        };
+    }
+    return [copy = std::shared_ptr<QEvent>(event->clone())] { return std::unique_ptr<QEvent>(copy->clone()); };
 }
 } // namespace
 
@@ -81,7 +100,7 @@ bool HoldingPause::eventFilter(QObject *watched, QEvent *event)
     }
     if (!isHeldInput(event->type()))
         return false;
-    held_.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
+    held_.push_back({watched, madeAgain(event)});
     return true;
 }
 
@@ -95,6 +114,6 @@ void HoldingPause::release()
         Held next = std::move(held_.front());
         held_.pop_front();
         if (next.window)
-            QCoreApplication::sendEvent(next.window, next.event.get());
+            QCoreApplication::sendEvent(next.window, next.make().get());
     }
 }

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 class QEvent;
@@ -29,7 +30,7 @@ public:
 private:
     struct Held {
         QPointer<QObject> window;
-        std::unique_ptr<QEvent> event;
+        std::function<std::unique_ptr<QEvent>()> make;
     };
 
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,19 +1,22 @@
 #include "platform/qtplatform.h"
 
 #include "drawing/fonts.h"
+#include "platform/zoom.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QGraphicsProxyWidget>
-#include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTime>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,14 +24,42 @@ namespace {
 // that view's window, so that it is centred on it and keeps it waiting.
 QWidget *hostWindow(QWidget *w)
 {
-    if (!w)
-        return nullptr;
-    if (const QGraphicsProxyWidget *proxy = w->window()->graphicsProxyWidget()) {
-        const QList<QGraphicsView *> views = proxy->scene() ? proxy->scene()->views() : QList<QGraphicsView *>{};
-        if (!views.isEmpty())
-            return views.first()->window();
+    if (const QGraphicsView *view = zoomingView(w))
+        return view->window();
+    return w ? w->window() : nullptr;
+}
+
+// A box as much larger as the drill is drawn. Its icon: the style's own at
+// that size where it has one, else its largest made smoothly larger. Its
+// width: Qt keeps a box narrower than 500 pixels, which would leave a few
+// large characters on each line; it may be as much wider as the zoom, up to
+// the 1000 pixels (and the screen) that Qt allows any box.
+void zoomBox(QMessageBox &box, QStyle::StandardPixmap which, double zoom)
+{
+    const QSize side = (box.iconPixmap().deviceIndependentSize() * zoom).toSize();
+    const qreal ratio = box.devicePixelRatioF();
+    QPixmap icon = box.style()->standardIcon(which, nullptr, &box).pixmap(side, ratio);
+    if (icon.deviceIndependentSize().toSize() != side) {
+        icon = icon.scaled(side * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        icon.setDevicePixelRatio(ratio);
     }
-    return w->window();
+    box.setIconPixmap(icon);
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const QMargins m = grid->contentsMargins();
+        grid->setContentsMargins(QMarginsF(m.toMarginsF() * zoom).toMargins());
+        grid->setHorizontalSpacing(static_cast<int>(std::lround(grid->horizontalSpacing() * zoom)));
+        grid->setVerticalSpacing(static_cast<int>(std::lround(grid->verticalSpacing() * zoom)));
+    }
+
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    const QScreen *screen = box.screen();
+    if (!label || !screen)
+        return;
+    const int screenWidth = screen->availableGeometry().width();
+    const int widest = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+    const int beside = side.width() + 60; // the icon, the gaps and the box's margins
+    const int text = QFontMetrics(box.font()).horizontalAdvance(box.text());
+    label->setMinimumWidth(std::max(0, std::min({text, static_cast<int>(500 * zoom) - beside, widest - beside})));
 }
 } // namespace
 
@@ -43,8 +74,12 @@ MsgAnswer QtPlatform::messageBox(QWidget *parent, const QString &text, MsgButton
     QMessageBox box(hostWindow(parent));
     box.setWindowTitle(messageTitle());
     box.setText(text);
-    box.setFont(Fonts::make(Fonts::Gothic, 16, false)); // big enough for a nine-year-old
+    // Big enough for a nine-year-old, and as much larger as the drill is drawn.
+    const double zoom = readingZoom(parent);
+    box.setFont(zoomed(Fonts::make(Fonts::Gothic, 16, false), zoom));
     box.setIcon(buttons == MsgButtons::YesNo ? QMessageBox::Question : QMessageBox::Information);
+    if (zoom != 1.0)
+        zoomBox(box, buttons == MsgButtons::YesNo ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxInformation, zoom);
     if (buttons == MsgButtons::Ok) {
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
@@ -64,7 +99,7 @@ void QtPlatform::beep()
     QApplication::beep();
 }
 
-System::MarkSounds &QtPlatform::soundPlayer()
+System::MarkSounds &QtPlatform::sounds()
 {
     if (!sound_)
         sound_ = System::markSounds([] { QApplication::beep(); });
@@ -73,12 +108,12 @@ System::MarkSounds &QtPlatform::soundPlayer()
 
 void QtPlatform::markSound(MarkSound which)
 {
-    soundPlayer().play(which);
+    sounds().play(which);
 }
 
 void QtPlatform::readyMarkSounds()
 {
-    soundPlayer().ready();
+    sounds().ready();
 }
 
 QString QtPlatform::timeOfDay()

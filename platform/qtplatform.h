@@ -20,7 +20,7 @@ public:
     void pauseStep() override;
 
 private:
-    System::MarkSounds &soundPlayer();
+    System::MarkSounds &sounds();
 
     std::unique_ptr<System::MarkSounds> sound_; // made when a lane starts, never at start-up
 };

@@ -7,7 +7,8 @@
 
 // What QtPlatform does differently on each system. Every system has a source
 // file of its own, which CMake picks: platform/linux/system.cpp,
-// platform/web/system.cpp; the desktops share platform/desktop/pause.cpp.
+// platform/windows/system.cpp, platform/web/system.cpp; the desktops share
+// platform/desktop/pause.cpp.
 namespace System {
 
 // Plays the two mark sounds.

@@ -1,6 +1,7 @@
 #include "window/controls.h"
 
 #include "drawing/devicepaint.h"
+#include "platform/zoom.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -55,12 +56,20 @@ void Picture::paintEvent(QPaintEvent *e)
     drawOnDevicePixels(p, shown_);
 }
 
+AnswerBox::AnswerBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+    // Made inside the zoomed drill, its menu would otherwise be drawn inside
+    // the view, clipped by it, and could not be taken out again.
+    setWindowFlag(Qt::BypassGraphicsProxyWidget);
+}
+
 void AnswerBox::contextMenuEvent(QContextMenuEvent *e)
 {
     QMenu *menu = createStandardContextMenu();
-    // Without a parent the menu is neither drawn inside a scaled window nor
-    // tinted with the box's colour.
+    // Without a parent the menu is not tinted with the box's colour.
     menu->setParent(nullptr, menu->windowFlags());
+    zoomMenu(*menu, this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(e->globalPos());
 }

@@ -34,11 +34,11 @@ private:
 };
 
 // A number or unit box. Its right-click menu opens as a window of its own,
-// whole and in the desktop's colours, whatever the scale the drill is drawn at.
+// whole and in the desktop's colours, as large as the drill is drawn.
 class AnswerBox : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit AnswerBox(QWidget *parent);
 
 protected:
     void contextMenuEvent(QContextMenuEvent *e) override;

@@ -22,8 +22,9 @@ void PanelSurface::paintEvent(QPaintEvent *e)
         p.drawImage(e->rect().topLeft(), canvas_.image(), e->rect());
         return;
     }
-    // The part to paint drawn afresh at the screen's resolution, not enlarged.
-    const QRect area = e->rect() & canvas_.image().rect();
+    // The part to paint drawn afresh at the screen's resolution, not
+    // enlarged, over every device pixel just filled.
+    const QRect area = designAreaFor(p, e->rect(), scale) & canvas_.image().rect();
     if (area.isEmpty())
         return;
     drawOnDevicePixels(p, canvas_.rendering(scale, area), Canvas::deviceRect(area, scale).topLeft());

@@ -95,6 +95,8 @@ private:
     // typed into until they are reset; false when the problem has none.
     bool showRightAnswer(int row, const std::array<int32_t, 4> &block);
     void waitUntil(qint64 clockMs);
+    // Gives a lane's number box the focus for its new problem.
+    void focusNumberBox(int row);
 
     Platform &platform_;
     Module1 m_;

@@ -85,16 +85,16 @@ void Form1::Command5_Click(int index)
 
     if (right) {
         table.set(r, Col::ResultMark(k), static_cast<int32_t>(t == 1 ? Mark::Right : Mark::RightLater));
-        NewProblem(m_, p, *this);
-        return;
-    }
-    if (teach)
-        waitUntil(shownAt + RightAnswerMs);
-    resetBoxes(r);
-    if (t >= 3) {
+    } else {
+        if (teach)
+            waitUntil(shownAt + RightAnswerMs);
+        resetBoxes(r);
+        if (t < 3)
+            return;
         table.set(r, Col::ResultMark(k), static_cast<int32_t>(Mark::Wrong));
-        NewProblem(m_, p, *this);
     }
+    NewProblem(m_, p, *this);
+    focusNumberBox(r);
 }
 
 void Form1::ShowMarkPause(const Canvas::Saved &under)

@@ -34,6 +34,21 @@ void Form1::Picture1_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers
     // The pupil's first check follows soon; its sound should not wait for
     // the sound server to be reached.
     platform_.readyMarkSounds();
+    focusNumberBox(r);
+}
+
+void Form1::focusNumberBox(int row)
+{
+    // A lane's new problem is typed into its number box, also after Enter
+    // in its unit box; but a pupil typing in another lane keeps their box.
+    QLineEdit *number = Text1[row - 1];
+    if (number->isHidden())
+        return; // the lane has stopped
+    const QWidget *typing = focusWidget();
+    for (int i = 0; i < 3; ++i)
+        if (i != row - 1 && (typing == Text1[i] || typing == Text2[i]))
+            return;
+    number->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Command8_Click(int)

@@ -1,6 +1,7 @@
 #include "window/mainwindow.h"
 
 #include "drawing/fonts.h"
+#include "platform/zoom.h"
 #include "window/screenfit.h"
 
 #include <QContextMenuEvent>
@@ -14,7 +15,6 @@
 #include <QStyleHints>
 #include <QToolButton>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,6 +34,12 @@ bool alwaysFullScreen()
 QString fullScreenCaption(bool fullScreen)
 {
     return fullScreen ? QStringLiteral("もとの大きさ（F11）") : QStringLiteral("ぜんがめん（F11）");
+}
+
+// The caption broken before its key, for a narrow margin.
+QString onTwoLines(QString caption)
+{
+    return caption.replace(QStringLiteral("（"), QStringLiteral("\n（"));
 }
 } // namespace
 
@@ -106,14 +112,19 @@ void MainWindow::changeEvent(QEvent *e)
 {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange)
-        fullScreen_->setText(fullScreenCaption(isFullScreen()));
+        placeFullScreenButton(); // with the caption of the other state
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *e)
 {
-    if (alwaysFullScreen())
+    // Right-clicks that the drill leaves to its parent arrive here as well;
+    // the menu belongs to the margin.
+    if (drillArea().contains(e->pos()) || alwaysFullScreen()) {
+        e->ignore();
         return;
+    }
     QMenu menu;
+    zoomMenu(menu, &content_);
     menu.addAction(fullScreenCaption(isFullScreen()), this, &MainWindow::toggleFullScreen);
     menu.exec(e->globalPos());
 }
@@ -163,28 +174,43 @@ void MainWindow::fit()
     placeFullScreenButton();
 }
 
+QRect MainWindow::drillArea() const
+{
+    const QSize shown = drawn(content_.size(), zoom_);
+    return QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+}
+
 void MainWindow::placeFullScreenButton()
 {
     // Shown in a margin wide enough for it, as soon as the window has grown,
-    // and as large as the drill is drawn, so that it can be found on a TV.
-    const QSize shown = drawn(content_.size(), zoom_);
-    const int side = (width() - shown.width()) / 2, top = (height() - shown.height()) / 2;
-    auto fits = [&](QSize b) { return side >= b.width() + 16 || top >= b.height() + 16; };
-    if ((side < 16 && top < 16) || alwaysFullScreen()) {
+    // and as large as the drill is drawn, so that it can be read on a TV: on
+    // two lines where one is too wide for the margin, and only as much
+    // smaller as the margin demands.
+    const QRect drill = drillArea();
+    if ((drill.left() < 16 && drill.top() < 16) || alwaysFullScreen()) {
         // No margin to speak of, as at design size, or no other size to
         // switch to: nothing to measure.
         fullScreen_->hide();
         return;
     }
-    fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12 * std::clamp(zoom_, 1.0, 2.0), true));
-    if (!fits(fullScreen_->sizeHint()))
-        fullScreen_->setFont(Fonts::make(Fonts::Gothic, 12, true));
-    const QSize b = fullScreen_->sizeHint();
-    if (fits(b)) {
-        fullScreen_->setGeometry(width() - b.width() - 8, 8, b.width(), b.height());
-        fullScreen_->raise();
-        fullScreen_->show();
-    } else {
-        fullScreen_->hide();
+    auto fits = [&](QSize b) { return drill.left() >= b.width() + 16 || drill.top() >= b.height() + 16; };
+    const QString caption = fullScreenCaption(isFullScreen());
+    QFont font = Fonts::make(Fonts::Gothic, 12, true);
+    const int designPx = font.pixelSize();
+    for (int px = static_cast<int>(std::lround(designPx * readingZoom(&content_))); px >= designPx; --px) {
+        font.setPixelSize(px);
+        fullScreen_->setFont(font);
+        for (const QString &text : {caption, onTwoLines(caption)}) {
+            fullScreen_->setText(text);
+            const QSize b = fullScreen_->sizeHint();
+            if (fits(b)) {
+                fullScreen_->setGeometry(width() - b.width() - 8, 8, b.width(), b.height());
+                fullScreen_->raise();
+                fullScreen_->show();
+                return;
+            }
+        }
     }
+    fullScreen_->setText(caption);
+    fullScreen_->hide();
 }

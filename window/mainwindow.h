@@ -30,6 +30,8 @@ protected:
 
 private:
     void fit();
+    // Where the drill is drawn; the rest of the window is margin.
+    QRect drillArea() const;
     void placeFullScreenButton();
 
     QWidget &content_;

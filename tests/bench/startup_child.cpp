@@ -1,33 +1,25 @@
 // One start of either Quilmo's window or a bare Qt window of the same size.
 // Prints "painted <rss kB>" once the first frame has been painted; Quilmo
 // then plays 99 problems in each of three lanes and prints "rss99 <kB>".
+// "fonts" instead times the font set-up of the start, in the program's order.
+#include "bench/processstats.h"
 #include "drill/newproblem.h"
 #include "core/lanes.h"
+#include "drawing/fonts.h"
 #include "platform/fontwarmup.h"
+#include "platform/system.h"
 #include "window/quilmoapp.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
-#include <QFile>
+#include <QFontDatabase>
 #include <QTimer>
 
 #include <cstdio>
 #include <memory>
 
-#include <sys/resource.h>
-
 namespace {
-
-long rssKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 // Reports the first paint of the watched widget, after it has been handled.
 class FirstPaint : public QObject {
@@ -49,24 +41,42 @@ private:
     std::function<void()> then_;
 };
 
-// Processor time of this process so far, in microseconds.
-long cpuMicros()
-{
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000000L + u.ru_utime.tv_usec + u.ru_stime.tv_usec;
-}
-
 void say(const char *what, long value)
 {
     std::printf("%s %ld %ld\n", what, value, cpuMicros());
     std::fflush(stdout);
 }
 
+// What QtPlatform does before the window (the system's faces looked up
+// where that is how the system works), then what the start's second thread
+// does: the program's fonts, the system's font list.
+int fontCosts()
+{
+    QElapsedTimer t;
+    t.start();
+    System::prepareProcess();
+    const double system = t.nsecsElapsed() / 1e6;
+    t.restart();
+    Fonts::loadEmbedded();
+    const double embedded = t.nsecsElapsed() / 1e6;
+    t.restart();
+    const qsizetype families = QFontDatabase::families().size();
+    const double list = t.nsecsElapsed() / 1e6;
+    std::printf("fonts: system faces checked %.1f ms, program's fonts loaded %.1f ms, list of %lld families %.1f ms\n",
+                system, embedded, static_cast<long long>(families), list);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc > 1 && QByteArray(argv[1]) == "fonts") {
+        FontWarmUp warmUp;
+        QApplication app(argc, argv);
+        warmUp.wait();
+        return fontCosts();
+    }
     const bool bare = argc > 1 && QByteArray(argv[1]) == "bare";
     // As main() starts the program.
     std::unique_ptr<FontWarmUp> fonts(bare ? nullptr : new FontWarmUp);

@@ -55,7 +55,7 @@ void TestDrawing::floodFillStopsAtOnePixelDiagonal()
     c.line(10, 40, 30, 0, Rgb::black());
     c.FillColor = Rgb::yellow();
     c.Fill = FillStyle::Solid;
-    QVERIFY(FloodFill(&c, 15, 35, 0));
+    QVERIFY(Gdi::FloodFill(&c, 15, 35, 0));
     int below = 0;
     for (int y = 11; y < 40; ++y) {
         for (int x = 11; x < 40; ++x) {
@@ -69,7 +69,7 @@ void TestDrawing::floodFillStopsAtOnePixelDiagonal()
     QCOMPARE(below, 28 * 29 / 2); // every pixel strictly under the diagonal
     QCOMPARE(countColour(c.image(), c.image().rect(), rgb(255, 255, 0)), below);
     // Starting on the border paints nothing.
-    QVERIFY(!FloodFill(&c, 10, 10, 0));
+    QVERIFY(!Gdi::FloodFill(&c, 10, 10, 0));
 }
 
 void TestDrawing::roundRectStaysInsideItsCorners()
@@ -78,7 +78,7 @@ void TestDrawing::roundRectStaysInsideItsCorners()
     c.ForeColor = Rgb::white();
     c.FillColor = Rgb::white();
     c.Fill = FillStyle::Solid;
-    QVERIFY(RoundRect(&c, 20, 70, 170, 180, 30, 30));
+    QVERIFY(Gdi::RoundRect(&c, 20, 70, 170, 180, 30, 30));
     const QRgb white = rgb(255, 255, 255), yellow = rgb(255, 255, 192);
     QCOMPARE(c.pixel(100, 70), white);
     QCOMPARE(c.pixel(100, 179), white);

@@ -4,6 +4,7 @@
 #include "drill/newproblem.h"
 #include "support/testregistry.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,6 +27,10 @@ private slots:
     void finishClearsLongLanes_data();
     void finishClearsLongLanes();
     void stoppedLaneJudgesNothing();
+    void newProblemTakesFocus_data();
+    void newProblemTakesFocus();
+    void waitsEndWhenTheClockStandsStill_data();
+    void waitsEndWhenTheClockStandsStill();
 };
 
 void TestLanes::clicksOnThePanel()
@@ -338,6 +343,110 @@ void TestLanes::stoppedLaneJudgesNothing()
     QCOMPARE(d.cell(1, Col::ResultMark(99)), 3);
     QCOMPARE(d.platform.markSounds.size(), sounds);
     QCOMPARE(d.state().RowTable.rejectedWrites(), 0);
+}
+
+void TestLanes::newProblemTakesFocus_data()
+{
+    QTest::addColumn<int>("row");          // the lane that gets a new problem
+    QTest::addColumn<QString>("how");      // Enter, the check button, three misses, or the lane's start
+    QTest::addColumn<QString>("typingIn"); // the box with the focus beforehand, if any
+    QTest::addColumn<QString>("focusAfter");
+    QTest::newRow("Enter in lane 1's unit box") << 1 << "enter" << "Text2(0)" << "Text1(0)";
+    QTest::newRow("Enter in lane 3's number box") << 3 << "enter" << "Text1(2)" << "Text1(2)";
+    QTest::newRow("check in lane 2, its unit box typed last") << 2 << "check" << "Text2(1)" << "Text1(1)";
+    QTest::newRow("check in lane 1, nobody typing") << 1 << "check" << "" << "Text1(0)";
+    QTest::newRow("check in lane 1 while lane 2 types a number") << 1 << "check" << "Text1(1)" << "Text1(1)";
+    QTest::newRow("check in lane 1 while lane 2 types a unit") << 1 << "check" << "Text2(1)" << "Text2(1)";
+    QTest::newRow("third miss with Enter in lane 2's unit box") << 2 << "misses" << "Text2(1)" << "Text1(1)";
+    QTest::newRow("lane 3 starts, nobody typing") << 3 << "start" << "" << "Text1(2)";
+    QTest::newRow("lane 1 starts while lane 3 types") << 1 << "start" << "Text1(2)" << "Text1(2)";
+}
+
+void TestLanes::newProblemTakesFocus()
+{
+    QFETCH(int, row);
+    QFETCH(QString, how);
+    QFETCH(QString, typingIn);
+    QFETCH(QString, focusAfter);
+    const int level = 8;
+    FormDriver d;
+    d.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d.form.get()));
+    d.start(level);
+    for (int r = 1; r <= 3; ++r)
+        if (r != row || how != QLatin1String("start"))
+            d.startRow(r);
+    if (QWidget *started = QApplication::focusWidget())
+        started->clearFocus();
+    if (!typingIn.isEmpty()) {
+        auto *box = d.find<QLineEdit>(typingIn);
+        QVERIFY(box);
+        box->setFocus();
+        QVERIFY(box->hasFocus());
+    }
+    const int before = d.problem(row);
+    auto answer = [&](bool right) {
+        Answer a = rightAnswer(level, d.block(row, d.problem(row)));
+        if (!right)
+            a.number += QStringLiteral("1");
+        d.type(row, a.number, a.unit);
+    };
+    if (how == QLatin1String("start")) {
+        d.startRow(row);
+    } else if (how == QLatin1String("check")) {
+        answer(true);
+        d.check(row);
+    } else {
+        const int tries = how == QLatin1String("misses") ? 3 : 1;
+        for (int t = 0; t < tries; ++t) {
+            answer(tries == 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+    }
+    QCOMPARE(d.problem(row), before + 1);
+    const QWidget *focus = QApplication::focusWidget();
+    QCOMPARE(focus ? focus->objectName() : QString(), focusAfter);
+}
+
+void TestLanes::waitsEndWhenTheClockStandsStill_data()
+{
+    QTest::addColumn<int>("misses"); // before the answer looked at
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("waits"); // the mark's pause, and the right answer shown
+    QTest::newRow("right: the mark's pause") << 0 << true << 1;
+    QTest::newRow("first miss: the mark's pause") << 0 << false << 1;
+    QTest::newRow("third miss: the pause and the answer shown") << 2 << false << 2;
+}
+
+void TestLanes::waitsEndWhenTheClockStandsStill()
+{
+    QFETCH(int, misses);
+    QFETCH(bool, right);
+    QFETCH(int, waits);
+    const int level = 8;
+    FormDriver d;
+    d.start(level);
+    d.startRow(1);
+    const Answer a = rightAnswer(level, d.block(1, 1));
+    for (int t = 0; t < misses; ++t) {
+        d.type(1, a.number + QStringLiteral("1"), a.unit);
+        d.check(1);
+    }
+    d.platform.stepMs = 0; // neither clock moves on
+    // Should a wait not give up, the clock moves again after a long while,
+    // so that this test ends, and fails.
+    d.platform.onPauseStep = [&] {
+        if (d.platform.pauseSteps >= 5000)
+            d.platform.stepMs = 250;
+    };
+    const int before = d.platform.pauseSteps;
+    d.type(1, right ? a.number : a.number + QStringLiteral("1"), a.unit);
+    d.check(1);
+    const int steps = d.platform.pauseSteps - before;
+    // Each wait gives up after at most six seconds of 15 ms steps.
+    QVERIFY2(steps > 0 && steps <= waits * 400, qPrintable(QString::number(steps)));
+    QCOMPARE(d.problem(1), right || misses == 2 ? 2 : 1);
+    QCOMPARE(d.cell(1, Col::TryCount(1)), misses + 1);
 }
 
 QUILMO_TEST(TestLanes)

@@ -1,0 +1,55 @@
+#include "platform/windows/marksounds.h"
+
+#include <QFile>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+QByteArray markSoundFile(MarkSound which)
+{
+    QFile f(which == MarkSound::Right ? QStringLiteral(":/assets/sounds/right.wav")
+                                      : QStringLiteral(":/assets/sounds/wrong.wav"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+WinMarkSounds::Calls WinMarkSounds::system()
+{
+    return {
+        [] { return static_cast<unsigned>(waveOutGetNumDevs()); },
+        // SND_NOWAIT: a busy device drops the sound rather than keep the
+        // window waiting. SND_NODEFAULT: no system sound in its place.
+        [](const char *wav) {
+            return PlaySoundW(reinterpret_cast<LPCWSTR>(wav), nullptr,
+                              SND_MEMORY | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT) != FALSE;
+        },
+        [] { PlaySoundW(nullptr, nullptr, 0); },
+    };
+}
+
+WinMarkSounds::WinMarkSounds(std::function<void()> cannotPlay, Calls calls)
+    : cannotPlay_(std::move(cannotPlay))
+    , calls_(std::move(calls))
+    , wavs_{markSoundFile(MarkSound::Right), markSoundFile(MarkSound::Wrong)}
+{
+}
+
+WinMarkSounds::~WinMarkSounds()
+{
+    if (readying_.joinable())
+        readying_.join();
+    // The sound that plays reads its data, which goes with the player.
+    calls_.stop();
+}
+
+void WinMarkSounds::ready()
+{
+    if (!readying_.joinable())
+        readying_ = std::thread([this] { calls_.devices(); });
+}
+
+void WinMarkSounds::play(MarkSound which)
+{
+    const QByteArray &wav = wavs_[which == MarkSound::Right ? 0 : 1];
+    if (wav.isEmpty() || calls_.devices() == 0 || !calls_.play(wav.constData()))
+        cannotPlay_();
+}
