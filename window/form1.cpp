@@ -2,6 +2,7 @@
 
 #include "core/version.h"
 #include "window/controls.h"
+#include "window/timing.h"
 #include "drawing/fonts.h"
 #include "drill/keymap.h"
 
@@ -114,6 +115,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && watched == Picture7->client()) {
         Picture7->client()->removeEventFilter(this);
+        Timing::levelPanelPainted();
         QTimer::singleShot(0, this, [this] { ensureDrawingPanel(); });
     }
     return QWidget::eventFilter(watched, event);

@@ -14,7 +14,8 @@ export class Browser {
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
       '--hide-scrollbars', '--mute-audio', `--user-data-dir=${profile}`, '--remote-debugging-pipe',
       ...extraFlags, 'about:blank'];
-    const child = spawn(executable, flags, { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
+    // In a process group of its own, so that its helpers end with it.
+    const child = spawn(executable, flags, { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'], detached: true });
     const browser = new Browser(child, profile);
     await browser.send('Target.setDiscoverTargets', { discover: false });
     return browser;
@@ -84,9 +85,13 @@ export class Browser {
     } catch (e) {
       // already gone
     }
-    this.child.kill('SIGKILL');
+    try {
+      process.kill(-this.child.pid, 'SIGKILL');
+    } catch (e) {
+      // already gone
+    }
     await this.exited;
-    rmSync(this.profile, { recursive: true, force: true });
+    rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   }
 }
 
