@@ -7,13 +7,13 @@
 
 namespace {
 
-// The page keeps its audio in Module.quilmoAudio: the context once started,
+// The page keeps its audio in window.quilmoAudio: the context once started,
 // the sounds as WAV files and decoded, the one playing, and how many of each
 // have been started (which the page's tests read).
 EM_JS(void, quilmo_audio_listen, (), {
-    if (Module.quilmoAudio)
+    if (window.quilmoAudio)
         return;
-    const audio = Module.quilmoAudio = { context: null, files: [], buffers: [], playing: null, started: [0, 0] };
+    const audio = window.quilmoAudio = { context: null, files: [], buffers: [], playing: null, started: [0, 0] };
     const Context = window.AudioContext || window.webkitAudioContext;
     if (!Context)
         return;
@@ -41,7 +41,7 @@ EM_JS(void, quilmo_audio_listen, (), {
 });
 
 EM_JS(void, quilmo_audio_add, (int which, const char *data, int size), {
-    const audio = Module.quilmoAudio;
+    const audio = window.quilmoAudio;
     if (!audio)
         return;
     audio.files[which] = HEAPU8.slice(data, data + size);
@@ -50,7 +50,7 @@ EM_JS(void, quilmo_audio_add, (int which, const char *data, int size), {
 });
 
 EM_JS(void, quilmo_audio_play, (int which), {
-    const audio = Module.quilmoAudio;
+    const audio = window.quilmoAudio;
     if (!audio || !audio.context || audio.context.state !== 'running' || !audio.buffers[which])
         return;
     if (audio.playing) {

@@ -10,7 +10,7 @@ export class Browser {
   // Starts Chromium with a fresh profile; `extraFlags` e.g. to take WebGL away.
   static async launch(executable, extraFlags = []) {
     const profile = mkdtempSync(join(tmpdir(), 'quilmo-chromium-'));
-    const flags = ['--headless', '--no-sandbox', '--test-type', '--enable-unsafe-swiftshader', '--no-first-run',
+    const flags = ['--headless=new', '--no-sandbox', '--test-type', '--enable-unsafe-swiftshader', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
       '--hide-scrollbars', '--mute-audio', `--user-data-dir=${profile}`, '--remote-debugging-pipe',
       ...extraFlags, 'about:blank'];
@@ -100,14 +100,20 @@ export class Page {
     this.browser = browser;
     this.sessionId = sessionId;
     this.console = [];
+    this.consoleTimes = []; // when each line was written, in ms since the epoch
     this.handlers = new Map();
     browser.listeners.push(message => {
       if (message.sessionId !== sessionId)
         return;
-      if (message.method === 'Runtime.consoleAPICalled')
+      if (message.method === 'Runtime.consoleAPICalled') {
         this.console.push(message.params.args.map(a => a.value ?? a.description ?? '').join(' '));
+        this.consoleTimes.push(message.params.timestamp);
+      }
       if (message.method === 'Runtime.exceptionThrown')
+      {
         this.console.push(`exception: ${message.params.exceptionDetails.exception?.description ?? message.params.exceptionDetails.text}`);
+        this.consoleTimes.push(message.params.timestamp);
+      }
       for (const handler of this.handlers.get(message.method) ?? [])
         handler(message.params);
     });
