@@ -2,7 +2,7 @@
 // level 1, lane 1, a right answer and three wrong ones on the on-screen
 // keypad, the marks read from screenshots, then finishing with はい and
 // leaving the drill. Every expectation comes from what the page drew.
-import { colours } from './drill.mjs';
+import { boundsOf, colours, pixel, same } from './drill.mjs';
 
 // Lane 1's number box (its inside), unit box and mark, in panel pixels.
 const box = [169, 32, 474, 184];
@@ -36,78 +36,55 @@ function inkMismatch(drill, a, inkA, b, inkB) {
   return { both, either };
 }
 
-// The message box's button with this caption: the box is a window of its
-// own, centred on the drill; its buttons sit in its bottom row, はい left of
-// いいえ. Found as the two same-sized button faces in the pixels that the
-// box changed.
-async function answerYes(drill, before, name, tools) {
+// はい on a question: the message box is a window of its own, on the face
+// colour of Qt's style, which the drill never uses; its buttons sit in its
+// bottom row, はい left of いいえ.
+const boxFace = [239, 239, 239];
+
+async function answerYes(drill, name, tools) {
   const { check, waitFor, keep } = tools;
   const shown = await waitFor(5000, async () => {
     const image = await drill.shot();
-    return changedBounds(before, image) ? image : null;
+    const area = boundsOf(image, boxFace);
+    return area && area.x1 - area.x0 > 150 * image.scale ? image : null;
   });
   if (!check(`the question "${name}" shows`, shown))
     return false;
   await keep(drill, `question-${name}`);
-  const faces = buttonFaces(before, shown);
-  if (!check(`the question has two buttons (${faces.length} found)`, faces.length === 2))
+  const faces = buttonFaces(shown, boundsOf(shown, boxFace));
+  if (!check(`the question has two buttons side by side (${faces.length} found)`, faces.length === 2))
     return false;
   const yes = faces[0];
-  await drill.page.click((yes.x0 + yes.x1) / 2 / shown.scale, (yes.y0 + yes.y1) / 2 / shown.scale);
+  await drill.page.click((yes.x0 + yes.x1) / 2 / shown.scale, yes.y / shown.scale);
   return true;
 }
 
-function changedBounds(a, b) {
-  let x0 = a.width, y0 = a.height, x1 = -1, y1 = -1;
-  for (let y = 0; y < a.height; y += 2)
-    for (let x = 0; x < a.width; x += 2) {
-      const i = 3 * (y * a.width + x);
-      if (a.rgb[i] !== b.rgb[i] || a.rgb[i + 1] !== b.rgb[i + 1] || a.rgb[i + 2] !== b.rgb[i + 2]) {
-        x0 = Math.min(x0, x);
-        y0 = Math.min(y0, y);
-        x1 = Math.max(x1, x);
-        y1 = Math.max(y1, y);
-      }
-    }
-  return x1 < 0 || (x1 - x0) * (y1 - y0) < 100 * 100 ? null : { x0, y0, x1, y1 };
-}
-
-// Runs of one light colour along the row a third up from the box's foot
-// that are button-wide and stand apart from the box's own face.
-function buttonFaces(before, image) {
-  const area = changedBounds(before, image);
-  if (!area)
-    return [];
-  const face = p => p.join(',');
-  const faceOf = (x, y) => {
-    const i = 3 * (y * image.width + x);
-    return [image.rgb[i], image.rgb[i + 1], image.rgb[i + 2]];
-  };
-  // The box's face: the commonest colour of the changed area.
-  const tally = new Map();
-  for (let y = area.y0; y <= area.y1; y += 3)
-    for (let x = area.x0; x <= area.x1; x += 3) {
-      const k = face(faceOf(x, y));
-      tally.set(k, (tally.get(k) ?? 0) + 1);
-    }
-  const boxFace = [...tally.entries()].sort((a, b) => b[1] - a[1])[0][0];
-  // Scan the lower part of the box row by row for runs of non-face pixels
-  // bounded by dark edges: the buttons' outlines.
-  for (let y = area.y1 - 4; y > area.y0 + (area.y1 - area.y0) / 2; y--) {
+// The lowest row of the box that crosses two runs of the same width that
+// are not the box's face: the two buttons, outline, face and caption.
+function buttonFaces(image, area) {
+  for (let y = area.y1 - 2; y > area.y0; y--) {
     const runs = [];
     let start = -1;
     for (let x = area.x0; x <= area.x1 + 1; x++) {
-      const inside = x <= area.x1 && face(faceOf(x, y)) !== boxFace;
+      const inside = x <= area.x1 && !same(pixel(image, x, y), boxFace);
       if (inside && start < 0)
         start = x;
       if (!inside && start >= 0) {
-        if (x - start > 40 * image.scale)
-          runs.push({ x0: start, x1: x - 1, y0: y, y1: y });
+        if (x - start > 40 * image.scale && x - start < 200 * image.scale)
+          runs.push({ x0: start, x1: x - 1, y });
         start = -1;
       }
     }
-    if (runs.length === 2 && Math.abs((runs[0].x1 - runs[0].x0) - (runs[1].x1 - runs[1].x0)) <= 3 * image.scale)
-      return runs;
+    if (runs.length === 2 && Math.abs((runs[0].x1 - runs[0].x0) - (runs[1].x1 - runs[1].x0)) <= 3 * image.scale) {
+      // The row's middle: as far up again as the buttons reach.
+      let top = y;
+      while (top > area.y0 && !same(pixel(image, runs[0].x0 + 2, top - 1), boxFace))
+        top--;
+      let bottom = y;
+      while (bottom < area.y1 && !same(pixel(image, runs[0].x0 + 2, bottom + 1), boxFace))
+        bottom++;
+      return runs.map(r => ({ ...r, y: (top + bottom) / 2 }));
+    }
   }
   return [];
 }
@@ -232,9 +209,8 @@ export async function playLesson(drill, tools) {
   await keep(drill, 'problem-3');
 
   // --- おしまい: はい returns to the level panel.
-  let before = await drill.shot();
   await drill.finishButton();
-  if (await answerYes(drill, before, 'finish', tools)) {
+  if (await answerYes(drill, 'finish', tools)) {
     const levels = await waitFor(4000, async () => {
       const image = await drill.shot();
       return drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98 ? image : null;
@@ -243,9 +219,8 @@ export async function playLesson(drill, tools) {
   }
 
   // --- おわり: はい ends the drill, and the page says so.
-  before = await drill.shot();
   await drill.exitButton();
-  if (await answerYes(drill, before, 'exit', tools)) {
+  if (await answerYes(drill, 'exit', tools)) {
     const ended = await waitFor(4000, () => drill.page.evaluate(
       '!document.getElementById("ended").hidden && document.getElementById("ended").innerText'));
     check(`はい to leaving shows the page's last words: "${(ended || '').split('\n')[0]}"`,
