@@ -2,7 +2,7 @@
 // server would be: gzip where the browser takes it, .wasm as application/wasm.
 // It notes every request, and what each response sent.
 import { createServer } from 'node:http';
-import { readFileSync, statSync } from 'node:fs';
+import { readdirSync, readFileSync, statSync } from 'node:fs';
 import { extname, join, normalize } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
@@ -13,7 +13,12 @@ const types = {
 
 export function serve(folder) {
   const requests = [];
+  // Compressed before the first request, as a server's cache or a folder of
+  // .gz files would have them: the page's start is not kept waiting for it.
   const cache = new Map();
+  for (const name of readdirSync(folder))
+    if (statSync(join(folder, name)).isFile())
+      cache.set(join(folder, name), gzipSync(readFileSync(join(folder, name)), { level: 9 }));
   const server = createServer((req, res) => {
     const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
     const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
