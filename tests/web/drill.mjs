@@ -80,6 +80,19 @@ export class Drill {
     return this.panelClick(684 + 38, 240 + 19);
   }
 
+  // The first screenshot within `ms` for which `test` holds, or null.
+  async shotWhen(ms, test) {
+    const end = Date.now() + ms;
+    do {
+      // A page between two documents answers nothing for a moment.
+      const image = await this.shot().catch(() => null);
+      if (image && test(image))
+        return image;
+      await new Promise(r => setTimeout(r, 30));
+    } while (Date.now() < end);
+    return null;
+  }
+
   async shot() {
     const image = decodePng(await this.page.screenshot());
     image.scale = image.width / this.viewport.width;

@@ -89,25 +89,31 @@ async function laptop(browser, server) {
   const warm = await browser.newPage();
   await warm.evaluate('!!document.createElement("canvas").getContext("webgl2")');
   await warm.send('Page.close');
-  const drill = await open(browser, server, viewport, '?timing');
   // The start is timed by the program's word, with the page left alone
-  // meanwhile: screenshots read as it starts would slow it. Then the
-  // screenshot confirms what was said.
-  const said = () => drill.page.console.some(l => l.includes('quilmo: level panel painted'));
-  await waitFor(15000, async () => said());
+  // meanwhile (screenshots read as it starts would slow it), three times on
+  // a machine that other work shares; the last page plays the lesson.
+  const starts = [];
+  let drill = null, wasm = -1;
+  for (let n = 0; n < 3; n++) {
+    if (drill)
+      await drill.page.send('Page.close');
+    drill = await open(browser, server, viewport, '?timing');
+    const said = () => drill.page.console.findIndex(l => l.includes('quilmo: level panel painted'));
+    await waitFor(15000, async () => said() >= 0);
+    if (said() >= 0)
+      starts.push(Math.round(drill.page.consoleTimes[said()] - drill.navigated));
+    wasm = await drill.page.evaluate(
+      'Math.round(performance.getEntriesByName(new URL("quilmo.wasm", location).href)[0]?.responseEnd ?? -1)');
+  }
+  // Then a screenshot confirms what was said.
   const panel = await waitFor(5000, () => levelPanelShown(drill));
-  const seen = Date.now() - drill.navigated;
-  if (!check(`the level panel shows, ${seen} ms after navigation in a screenshot`, panel)) {
+  if (!check(`the level panel shows, ${Date.now() - drill.navigated} ms after navigation in a screenshot`, panel)) {
     console.log(drill.page.console.join('\n'));
     return;
   }
-  // The program says when it has painted the level panel.
-  const line = drill.page.console.findIndex(l => l.includes('quilmo: level panel painted'));
-  const drawn = line >= 0 ? Math.round(drill.page.consoleTimes[line] - drill.navigated) : null;
-  const wasm = await drill.page.evaluate(
-    'Math.round(performance.getEntriesByName(new URL("quilmo.wasm", location).href)[0]?.responseEnd ?? -1)');
-  check(`the level panel is painted ${drawn} ms after navigation (by the program's word; quilmo.wasm in at ${wasm} ms) <= 3000 ms`,
-    drawn !== null && drawn <= 3000);
+  check(`the level panel is painted ${median(starts)} ms after navigation, the median of ${starts.join(', ')} ms `
+    + `(by the program's word; the last page had quilmo.wasm in at ${wasm} ms) <= 3000 ms`,
+    starts.length === 3 && median(starts) <= 3000);
   await keep(drill, 'laptop-levels');
   check(`the page's title is the window's (${await drill.page.evaluate('document.title')})`,
     await drill.page.evaluate('document.title') === `Quilmo Ver${version}`);
@@ -147,10 +153,7 @@ async function tablet(browser, server) {
   await drill.tap(...[4 + 2 + 37 + 100, 4 + 2 + 65 + 50 * 3 + 18]);
   await drill.tap(4 + 2 + 820 + 44, 4 + 2 + 8 + 20);
   await drill.tap(10 + 400, 10 + 175);
-  const started = await waitFor(5000, async () => {
-    const image = await drill.shot();
-    return drill.share(image, colours.pink, 169, 32, 474, 184) > 0.95 ? image : null;
-  });
+  const started = await drill.shotWhen(5000, image => drill.share(image, colours.pink, 169, 32, 474, 184) > 0.95);
   check('a tap starts lane 1 (level 4)', started);
   // Lanes 2 and 3 as well, a new problem each, timed with the page left
   // alone: reading screenshots meanwhile would take the processor from it.

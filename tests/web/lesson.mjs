@@ -43,10 +43,7 @@ const boxFace = [239, 239, 239];
 
 async function answerYes(drill, name, tools) {
   const { check, waitFor, keep } = tools;
-  const shown = await waitFor(5000, async () => {
-    const image = await drill.shot();
-    return faceArea(image) ? image : null;
-  });
+  const shown = await drill.shotWhen(5000, image => faceArea(image));
   if (!check(`the question "${name}" shows`, shown))
     return false;
   await keep(drill, `question-${name}`);
@@ -117,19 +114,13 @@ export async function playLesson(drill, tools) {
   // --- Level 1, decided: the drawing panel with three white lanes.
   await drill.chooseLevel(1);
   await drill.decide();
-  const decided = await waitFor(5000, async () => {
-    const image = await drill.shot();
-    return drill.share(image, colours.white, 240, 150, 500, 90) > 0.98 ? image : null;
-  });
+  const decided = await drill.shotWhen(5000, image => drill.share(image, colours.white, 240, 150, 500, 90) > 0.98);
   if (!check('L01 and けってい show the drawing panel with its lanes', decided))
     return;
 
   // --- Lane 1 started: yellow unit squares, an empty pink number box.
   await drill.startLane(1);
-  const started = await waitFor(5000, async () => {
-    const image = await drill.shot();
-    return drill.share(image, colours.pink, ...box) > 0.95 ? image : null;
-  });
+  const started = await drill.shotWhen(5000, image => drill.share(image, colours.pink, ...box) > 0.95);
   if (!check('a click on lane 1 starts it: its number box is pink and empty', started))
     return;
   await keep(drill, 'lane');
@@ -140,17 +131,12 @@ export async function playLesson(drill, tools) {
   // --- The area and its unit on the keypad, then ﾁｪｯｸ: a red ○.
   await drill.digit(area);
   await drill.squareCentimetres();
-  const typed = await waitFor(3000, async () => {
-    const image = await drill.shot();
-    return drill.dark(image, ...box) >= 40 * a && drill.dark(image, ...unitBox) >= 40 * a ? image : null;
-  });
+  const typed = await drill.shotWhen(3000, image =>
+    drill.dark(image, ...box) >= 40 * a && drill.dark(image, ...unitBox) >= 40 * a);
   check('the keypad typed the area and cm² into the boxes', typed);
   const t0 = Date.now();
   await drill.checkButton();
-  const circle = await waitFor(2000, async () => {
-    const image = await drill.shot();
-    return drill.count(image, colours.red, ...mark) >= 20 * a ? image : null;
-  });
+  const circle = await drill.shotWhen(2000, image => drill.count(image, colours.red, ...mark) >= 20 * a);
   const tMark = Date.now() - t0;
   // A digit pressed during the pause waits for it.
   await drill.digit(area);
@@ -160,18 +146,12 @@ export async function playLesson(drill, tools) {
     circle && drill.count(circle, colours.red, ...markMiddle) === 0);
   check('the mark still shows after the click in the pause',
     drill.count(during, colours.red, ...mark) >= 20 * a);
-  const after = await waitFor(4000, async () => {
-    const image = await drill.shot();
-    return drill.count(image, colours.red, ...mark) === 0 ? image : null;
-  });
+  const after = await drill.shotWhen(4000, image => drill.count(image, colours.red, ...mark) === 0);
   check(`the ○ is gone ${Date.now() - t0} ms after ﾁｪｯｸ`, after);
   if (!after)
     return;
-  const next = await waitFor(2000, async () => {
-    const image = await drill.shot();
-    return drill.differ(typed, image, ...box) <= 15 * a && drill.differ(started, image, ...scoreCount) >= 30 * a
-      ? image : null;
-  });
+  const next = await drill.shotWhen(2000, image =>
+    drill.differ(typed, image, ...box) <= 15 * a && drill.differ(started, image, ...scoreCount) >= 30 * a);
   check('problem 2 follows, with the digit pressed during the pause in its number box', next);
   if (!next)
     return;
@@ -183,34 +163,23 @@ export async function playLesson(drill, tools) {
   await drill.erase();
   await waitFor(2000, async () => drill.dark(await drill.shot(), ...box) === 0);
   await drill.digit(area2);
-  const reference = await waitFor(2000, async () => {
-    const image = await drill.shot();
-    return drill.dark(image, ...box) >= 40 * a ? image : null;
-  });
+  const reference = await drill.shotWhen(2000, image => drill.dark(image, ...box) >= 40 * a);
   await drill.erase();
   await waitFor(2000, async () => drill.dark(await drill.shot(), ...box) === 0);
   let teaching = null, unitShown = 0, problem2 = null;
   for (let miss = 1; miss <= 3; miss++) {
     await drill.digit(9); // no level 1 figure has nine cells
     await drill.squareCentimetres();
-    const wrong = await waitFor(3000, async () => {
-      const image = await drill.shot();
-      return drill.dark(image, ...box) >= 20 * a && drill.dark(image, ...unitBox) >= 20 * a ? image : null;
-    });
+    const wrong = await drill.shotWhen(3000, image =>
+      drill.dark(image, ...box) >= 20 * a && drill.dark(image, ...unitBox) >= 20 * a);
     if (miss === 1)
       problem2 = wrong;
     await drill.checkButton();
-    const cross = await waitFor(2000, async () => {
-      const image = await drill.shot();
-      return drill.count(image, colours.red, ...mark) >= 20 * a ? image : null;
-    });
+    const cross = await drill.shotWhen(2000, image => drill.count(image, colours.red, ...mark) >= 20 * a);
     check(`miss ${miss}: a red × shows, filled in its middle`,
       cross && drill.count(cross, colours.red, ...markMiddle) >= 4 * a);
     if (miss === 3) {
-      teaching = await waitFor(3000, async () => {
-        const image = await drill.shot();
-        return countIn(drill, image, reddish) >= 20 * a ? image : null;
-      });
+      teaching = await drill.shotWhen(3000, image => countIn(drill, image, reddish) >= 20 * a);
       if (teaching) {
         await keep(drill, 'right-answer');
         unitShown = drill.count(teaching, unitFace, ...unitBox);
@@ -222,11 +191,8 @@ export async function playLesson(drill, tools) {
   check(`after the third miss the right answer, ${area2}, shows in red where it is typed `
     + `(${m ? `${m.both} of ${m.either} ink pixels alike` : 'not seen'})`, m && m.both >= 0.6 * m.either);
   check(`and the unit box turns light blue (${unitShown} pixels)`, unitShown >= 0.5 * unitBox[0] * unitBox[1] * a);
-  const problem3 = await waitFor(4000, async () => {
-    const image = await drill.shot();
-    return drill.share(image, colours.pink, ...box) > 0.95 && drill.differ(problem2, image, ...scoreCount) >= 30 * a
-      ? image : null;
-  });
+  const problem3 = await drill.shotWhen(4000, image =>
+    drill.share(image, colours.pink, ...box) > 0.95 && drill.differ(problem2, image, ...scoreCount) >= 30 * a);
   check('then problem 3, with an empty pink number box', problem3);
   await keep(drill, 'problem-3');
 
@@ -239,10 +205,7 @@ export async function playLesson(drill, tools) {
   // --- Level 12, the review's mix, on all three lanes.
   await drill.chooseLevel(12);
   await drill.decide();
-  const review = await waitFor(5000, async () => {
-    const image = await drill.shot();
-    return drill.share(image, colours.white, 240, 150, 500, 90) > 0.98 ? image : null;
-  });
+  const review = await drill.shotWhen(5000, image => drill.share(image, colours.white, 240, 150, 500, 90) > 0.98);
   if (check('L12 and けってい show the drawing panel again', review)) {
     await startLanesAlone(drill, [1, 2, 3], tools, 'at level 12 all three lanes start');
     await finish(drill, tools);
@@ -277,10 +240,8 @@ async function finish(drill, tools) {
   await drill.finishButton();
   if (!await answerYes(drill, 'finish', tools))
     return;
-  const levels = await waitFor(4000, async () => {
-    const image = await drill.shot();
-    return drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98 ? image : null;
-  });
+  const levels = await drill.shotWhen(4000, image =>
+    drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98);
   check('はい to finishing shows the level panel again', levels);
 }
 
