@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,7 +117,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Paint && watched == Picture7->client()) {
         Picture7->client()->removeEventFilter(this);
         Timing::levelPanelPainted();
-        QTimer::singleShot(0, this, [this] { ensureDrawingPanel(); });
+        QTimer::singleShot(0, this, [this] {
+            QElapsedTimer timer;
+            timer.start();
+            ensureDrawingPanel();
+            Timing::drawingPanelBuilt(timer.nsecsElapsed());
+        });
     }
     return QWidget::eventFilter(watched, event);
 }

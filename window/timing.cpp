@@ -11,6 +11,11 @@ void Timing::levelPanelPainted()
     qCInfo(quilmoTiming, "quilmo: level panel painted");
 }
 
+void Timing::drawingPanelBuilt(qint64 nsecs)
+{
+    qCInfo(quilmoTiming, "quilmo: drawing panel built in %.1f ms", nsecs / 1e6);
+}
+
 void Timing::problemMade(qint64 nsecs)
 {
     made = nsecs;

@@ -11,6 +11,8 @@ namespace Timing {
 
 // The first frame of the level panel has been painted.
 void levelPanelPainted();
+// The drawing panel, built after that first frame, took this long.
+void drawingPanelBuilt(qint64 nsecs);
 // A new problem took this long to make; the panel's next paint is added.
 void problemMade(qint64 nsecs);
 // The drawing panel painted for this long.

@@ -88,7 +88,8 @@ export class Drill {
       const image = await this.shot().catch(() => null);
       if (image && test(image))
         return image;
-      await new Promise(r => setTimeout(r, 30));
+      // Seldom enough to leave the page most of the two processors.
+      await new Promise(r => setTimeout(r, 150));
     } while (Date.now() < end);
     return null;
   }

@@ -34,7 +34,7 @@ export async function waitFor(ms, test) {
     const result = await test().catch(() => null);
     if (result || Date.now() > end)
       return result;
-    await new Promise(r => setTimeout(r, 30));
+    await new Promise(r => setTimeout(r, 100));
   }
 }
 
@@ -105,6 +105,8 @@ async function laptop(browser, server) {
     wasm = await drill.page.evaluate(
       'Math.round(performance.getEntriesByName(new URL("quilmo.wasm", location).href)[0]?.responseEnd ?? -1)');
   }
+  const built = drill.page.console.find(l => l.includes('quilmo: drawing panel built'));
+  console.log(`     ${built?.replace(/^.*quilmo: /, '') ?? 'the drawing panel: not said'}`);
   // Then a screenshot confirms what was said.
   const panel = await waitFor(5000, () => levelPanelShown(drill));
   if (!check(`the level panel shows, ${Date.now() - drill.navigated} ms after navigation in a screenshot`, panel)) {
