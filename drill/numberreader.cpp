@@ -1,11 +1,11 @@
 #include "drill/numberreader.h"
 
+#include <QByteArray>
+
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -118,16 +118,14 @@ double ReadNumber(const QString &text)
     const std::string number = leadingNumber(text);
     if (number.empty())
         return 0.0;
-    // from_chars reads "." as the decimal point whatever the desktop's
-    // locale, but takes no plus sign.
-    const char *first = number.data() + (number[0] == '+' ? 1 : 0);
-    double value = 0.0;
-    if (std::from_chars(first, number.data() + number.size(), value).ec == std::errc::result_out_of_range) {
-        // Left unset: overflow reads as infinity, underflow as zero, each
-        // with the number's sign.
-        value = tooLarge(number) ? std::numeric_limits<double>::infinity() : 0.0;
-        if (number[0] == '-')
-            value = -value;
-    }
-    return value;
+    // Qt reads "." as the decimal point whatever the locale, and rounds
+    // exactly as strtod does. It refuses only numbers out of a double's range
+    // in a text of this form.
+    bool ok = false;
+    const double value = QByteArray::fromStdString(number).toDouble(&ok);
+    if (ok)
+        return value;
+    // Overflow reads as infinity, underflow as zero, each with the number's sign.
+    const double outside = tooLarge(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    return number[0] == '-' ? -outside : outside;
 }

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGraphicsView>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -14,7 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QThread>
 #include <QTime>
 #include <QWidget>
 
@@ -145,13 +143,10 @@ void QtPlatform::endProgram()
 {
     for (QWidget *w : QApplication::topLevelWidgets())
         w->hide();
-    QCoreApplication::exit(0);
+    System::endProgram();
 }
 
 void QtPlatform::pauseStep()
 {
-    // Paint and timer events go on; clicks and keys stay queued until the
-    // pause ends and are handled then.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QThread::msleep(15);
+    System::pauseStep();
 }

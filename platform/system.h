@@ -7,7 +7,8 @@
 
 // What QtPlatform does differently on each system. Every system has a source
 // file of its own, which CMake picks: platform/linux/system.cpp,
-// platform/windows/system.cpp.
+// platform/windows/system.cpp, platform/web/system.cpp; the desktops share
+// platform/desktop/pause.cpp.
 namespace System {
 
 // Plays the two mark sounds.
@@ -26,5 +27,11 @@ void prepareProcess();
 
 // `cannotPlay` rings the bell on the GUI thread where no sound can be played.
 std::unique_ptr<MarkSounds> markSounds(std::function<void()> cannotPlay);
+
+// One step of the pause after a mark (Platform::pauseStep).
+void pauseStep();
+
+// Ends the program once its windows are hidden.
+void endProgram();
 
 } // namespace System

@@ -1,7 +1,9 @@
 #include "window/drawingpanel.h"
 
 #include "drawing/devicepaint.h"
+#include "window/timing.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,6 +16,16 @@ PanelSurface::PanelSurface(Canvas &canvas)
 }
 
 void PanelSurface::paintEvent(QPaintEvent *e)
+{
+    QElapsedTimer timer;
+    if (quilmoTiming().isInfoEnabled())
+        timer.start();
+    paint(e);
+    if (timer.isValid())
+        Timing::panelPainted(timer.nsecsElapsed());
+}
+
+void PanelSurface::paint(QPaintEvent *e)
 {
     QPainter p(this);
     p.fillRect(rect(), Rgb::panel());

@@ -18,6 +18,8 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
 
 private:
+    void paint(QPaintEvent *e);
+
     Canvas &canvas_;
 };
 

@@ -2,11 +2,13 @@
 
 #include "core/version.h"
 #include "window/controls.h"
+#include "window/timing.h"
 #include "drawing/fonts.h"
 #include "drill/keymap.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,7 +116,13 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Paint && watched == Picture7->client()) {
         Picture7->client()->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] { ensureDrawingPanel(); });
+        Timing::levelPanelPainted();
+        QTimer::singleShot(0, this, [this] {
+            QElapsedTimer timer;
+            timer.start();
+            ensureDrawingPanel();
+            Timing::drawingPanelBuilt(timer.nsecsElapsed());
+        });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -97,6 +97,8 @@ private:
     void waitUntil(qint64 clockMs);
     // Gives a lane's number box the focus for its new problem.
     void focusNumberBox(int row);
+    // NewProblem for the current lane, timed where timing is on.
+    void makeProblem();
 
     Platform &platform_;
     Module1 m_;

@@ -93,7 +93,7 @@ void Form1::Command5_Click(int index)
             return;
         table.set(r, Col::ResultMark(k), static_cast<int32_t>(Mark::Wrong));
     }
-    NewProblem(m_, p, *this);
+    makeProblem();
     focusNumberBox(r);
 }
 

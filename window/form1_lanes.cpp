@@ -2,7 +2,9 @@
 
 #include "window/form1.h"
 #include "drill/newproblem.h"
+#include "window/timing.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,7 +26,7 @@ void Form1::Picture1_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers
 
     m_.RowTable.set(r, Col::RowActive, 1);
     m_.RowTable.clear(r, 1, 200);
-    NewProblem(m_, panel(), *this);
+    makeProblem();
     if (m_.RowTable.at(r, Col::ProblemCount) == 0)
         return; // the lane could not start a problem
     Text1[r - 1]->show();
@@ -64,4 +66,14 @@ void Form1::Command8_Click(int)
         Text2[i]->hide();
         m_.RowTable.clear(i + 1, 0, RowTable::Columns - 1);
     }
+}
+
+void Form1::makeProblem()
+{
+    QElapsedTimer timer;
+    if (quilmoTiming().isInfoEnabled())
+        timer.start();
+    NewProblem(m_, panel(), *this);
+    if (timer.isValid())
+        Timing::problemMade(timer.nsecsElapsed());
 }

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyleHints>
 #include <QToolButton>
 
 #include <cmath>
@@ -21,6 +22,13 @@ namespace {
 QSize drawn(QSize size, double scale)
 {
     return QSize(static_cast<int>(std::ceil(size.width() * scale)), static_cast<int>(std::ceil(size.height() * scale)));
+}
+
+// Where every window fills the screen (a browser's page), the window has no
+// other size to switch to.
+bool alwaysFullScreen()
+{
+    return QGuiApplication::styleHints()->showIsFullScreen();
 }
 
 QString fullScreenCaption(bool fullScreen)
@@ -89,6 +97,8 @@ void MainWindow::showFitted()
 
 void MainWindow::toggleFullScreen()
 {
+    if (alwaysFullScreen())
+        return;
     setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
@@ -109,7 +119,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *e)
 {
     // Right-clicks that the drill leaves to its parent arrive here as well;
     // the menu belongs to the margin.
-    if (drillArea().contains(e->pos())) {
+    if (drillArea().contains(e->pos()) || alwaysFullScreen()) {
         e->ignore();
         return;
     }
@@ -177,8 +187,9 @@ void MainWindow::placeFullScreenButton()
     // two lines where one is too wide for the margin, and only as much
     // smaller as the margin demands.
     const QRect drill = drillArea();
-    if (drill.left() < 16 && drill.top() < 16) {
-        // No margin to speak of, as at design size: nothing to measure.
+    if ((drill.left() < 16 && drill.top() < 16) || alwaysFullScreen()) {
+        // No margin to speak of, as at design size, or no other size to
+        // switch to: nothing to measure.
         fullScreen_->hide();
         return;
     }

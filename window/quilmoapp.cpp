@@ -2,11 +2,10 @@
 
 #include "core/version.h"
 #include "drawing/fonts.h"
+#include "platform/sidetask.h"
 
 #include <QApplication>
 #include <QFontDatabase>
-
-#include <thread>
 
 QuilmoApp::QuilmoApp(FontWarmUp &warmUp)
 {
@@ -17,7 +16,7 @@ QuilmoApp::QuilmoApp(FontWarmUp &warmUp)
     // slowest part of the start; it goes on beside the building of the
     // window, which needs fonts only at its very end. The font database is
     // safe to use from two threads.
-    std::thread fonts([&warmUp] {
+    SideTask fonts([&warmUp] {
         warmUp.wait();
         Fonts::loadEmbedded();
         QFontDatabase::families();

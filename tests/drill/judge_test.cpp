@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cmath>
+#include <cstring>
 #include <limits>
 
 using Block = std::array<int32_t, 4>;
@@ -110,13 +112,36 @@ void TestJudge::readNumber_data()
     QTest::newRow("emoji") << "😀5" << 0.0;
     QTest::newRow("tiny") << "1e-999" << 0.0;
     QTest::newRow("long") << QString(10000, QLatin1Char('9')) << std::numeric_limits<double>::infinity();
+    QTest::newRow("negative overflow") << "-1e999" << -std::numeric_limits<double>::infinity();
+    QTest::newRow("just above the largest") << "1.7976931348623159e308" << std::numeric_limits<double>::infinity();
+    QTest::newRow("largest") << "1.7976931348623157e308" << std::numeric_limits<double>::max();
+    QTest::newRow("negative underflow") << "-1e-999" << -0.0;
+    QTest::newRow("minus zero") << "-0" << -0.0;
+    QTest::newRow("zero, huge exponent") << "0e99999999999999999999" << 0.0;
+    QTest::newRow("subnormal") << "4.9e-324" << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("rounded to nearest") << "0.1" << 0.1;
+    // Halfway between 1 and the next double: to even, unless any later digit is nonzero.
+    QTest::newRow("halfway") << "1.00000000000000011102230246251565404236316680908203125" << 1.0;
+    QTest::newRow("past halfway") << "1.00000000000000011102230246251565404236316680908203125" + QString(400, QLatin1Char('0')) + "1"
+                                  << std::nextafter(1.0, 2.0);
+    QTest::newRow("point then exponent") << "1.e2" << 100.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("d exponent") << "2d3" << 2000.0;
+    QTest::newRow("comma ends the number") << "2,5" << 2.0;
 }
 
 void TestJudge::readNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(ReadNumber(text), value);
+    // Bit for bit: the sign of a zero and the last digit count.
+    auto bits = [](double d) {
+        quint64 b = 0;
+        std::memcpy(&b, &d, sizeof d);
+        return b;
+    };
+    const double read = ReadNumber(text);
+    QVERIFY2(bits(read) == bits(value), qPrintable(QStringLiteral("read %1, want %2").arg(read, 0, 'g', 17).arg(value, 0, 'g', 17)));
 }
 
 void TestJudge::keypadMaps_data()

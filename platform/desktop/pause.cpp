@@ -1,0 +1,17 @@
+#include "platform/system.h"
+
+#include <QApplication>
+#include <QThread>
+
+void System::pauseStep()
+{
+    // Paint and timer events go on; clicks and keys stay queued until the
+    // pause ends and are handled then.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QThread::msleep(15);
+}
+
+void System::endProgram()
+{
+    QCoreApplication::exit(0);
+}

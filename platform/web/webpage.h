@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The page that holds the program.
+namespace WebPage {
+
+// The page's title, as the browser's tab shows it.
+void setTitle(const QString &title);
+// In place of the program, the page's own words that the drill has ended
+// (index.html); the tab stays open.
+void showEnded();
+
+} // namespace WebPage

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// How long the start and each new problem take, for a page where no
+// profiler reaches. Silent unless the logging rules turn on
+// "quilmo.timing.info" (the browser's page does so for "?timing").
+Q_DECLARE_LOGGING_CATEGORY(quilmoTiming)
+
+namespace Timing {
+
+// The first frame of the level panel has been painted.
+void levelPanelPainted();
+// The drawing panel, built after that first frame, took this long.
+void drawingPanelBuilt(qint64 nsecs);
+// A new problem took this long to make; the panel's next paint is added.
+void problemMade(qint64 nsecs);
+// The drawing panel painted for this long.
+void panelPainted(qint64 nsecs);
+
+} // namespace Timing
