@@ -1,6 +1,7 @@
 #pragma once
 
-#include <thread>
+#include "platform/sidetask.h"
+#include "platform/system.h"
 
 // Reading the system's font configuration is the slowest part of the start
 // on systems that have one to read (fontconfig's). It can begin before the
@@ -8,13 +9,13 @@
 // must not read it before wait() has returned.
 class FontWarmUp {
 public:
-    FontWarmUp();
-    ~FontWarmUp();
-    FontWarmUp(const FontWarmUp &) = delete;
-    FontWarmUp &operator=(const FontWarmUp &) = delete;
+    FontWarmUp()
+        : reader_(System::fontConfigurationReader())
+    {
+    }
 
-    void wait();
+    void wait() { reader_.join(); }
 
 private:
-    std::thread reader_;
+    SideTask reader_;
 };

@@ -28,6 +28,10 @@ void prepareProcess();
 // `cannotPlay` rings the bell on the GUI thread where no sound can be played.
 std::unique_ptr<MarkSounds> markSounds(std::function<void()> cannotPlay);
 
+// What reads the system's font configuration ahead of Qt (FontWarmUp); empty
+// where Qt reads the fonts as it asks for them.
+std::function<void()> fontConfigurationReader();
+
 // One step of the pause after a mark (Platform::pauseStep).
 void pauseStep();
 

@@ -1,8 +1,9 @@
 #include "platform/sidetask.h"
 
 SideTask::SideTask(std::function<void()> work)
-    : thread_(std::move(work))
 {
+    if (work)
+        thread_ = std::thread(std::move(work));
 }
 
 SideTask::~SideTask()

@@ -2,6 +2,7 @@
 
 #include "platform/linux/soundplayer.h"
 
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
 namespace {
@@ -30,4 +31,9 @@ void System::prepareProcess()
 std::unique_ptr<System::MarkSounds> System::markSounds(std::function<void()> cannotPlay)
 {
     return std::make_unique<PulseMarkSounds>(std::move(cannotPlay));
+}
+
+std::function<void()> System::fontConfigurationReader()
+{
+    return [] { FcInit(); };
 }

@@ -3,7 +3,8 @@
 // The page has a single thread: the work is done as it is handed over.
 SideTask::SideTask(std::function<void()> work)
 {
-    work();
+    if (work)
+        work();
 }
 
 SideTask::~SideTask() = default;

@@ -60,3 +60,9 @@ void System::endProgram()
 {
     WebPage::showEnded();
 }
+
+std::function<void()> System::fontConfigurationReader()
+{
+    // Qt for the browser knows only the fonts the program carries.
+    return {};
+}

@@ -18,3 +18,9 @@ std::unique_ptr<System::MarkSounds> System::markSounds(std::function<void()> can
 {
     return std::make_unique<WinMarkSounds>(std::move(cannotPlay));
 }
+
+std::function<void()> System::fontConfigurationReader()
+{
+    // Windows reads its fonts as Qt asks for them; nothing to start early.
+    return {};
+}
