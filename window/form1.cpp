@@ -2,6 +2,7 @@
 
 #include "core/version.h"
 #include "window/controls.h"
+#include "window/programicon.h"
 #include "window/timing.h"
 #include "drawing/fonts.h"
 #include "drill/keymap.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QElapsedTimer>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,23 +85,19 @@ Form1::Form1(Platform &platform, QWidget *parent, Build build)
     Fonts::installSubstitutions();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quilmo Ver") + QLatin1String(Version::Text));
-    // The 16-pixel drawing, and larger ones from the same source for task
-    // bars and switchers.
-    QIcon icon(QStringLiteral(":/assets/icon16.gif"));
-    for (int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/assets/icons/%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
     setFont(Fonts::make(Fonts::PMincho, 26.25, true));
     setFace(this, QPalette::Window, Rgb::lightGreen());
     setAutoFillBackground(true);
     setFixedSize(WideClient);
 
     buildLevelPanel();
-    if (build == Build::Now)
+    if (build == Build::Now) {
         buildDrawingPanel();
+        setProgramIcon();
+    }
     Form_Load();
     if (build == Build::AfterFirstFrame)
-        Picture7->client()->installEventFilter(this);
+        installEventFilter(this); // the window's first paint, whichever panel it shows
 }
 
 void Form1::ensureDrawingPanel()
@@ -114,13 +110,15 @@ void Form1::ensureDrawingPanel()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && watched == Picture7->client()) {
-        Picture7->client()->removeEventFilter(this);
-        Timing::levelPanelPainted();
+    if (event->type() == QEvent::Paint && watched == this) {
+        removeEventFilter(this);
+        // Queued behind the rest of the frame, which is painted and shown first.
         QTimer::singleShot(0, this, [this] {
+            Timing::firstFramePainted();
             QElapsedTimer timer;
             timer.start();
             ensureDrawingPanel();
+            setProgramIcon();
             Timing::drawingPanelBuilt(timer.nsecsElapsed());
         });
     }

@@ -48,11 +48,10 @@ MainWindow::MainWindow(QWidget &content)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(content.windowTitle());
-    setWindowIcon(content.windowIcon());
     // Drawn at another scale, the drill is embedded as a top-level of its own
-    // that is never shown; only this window carries the program's name.
+    // that is never shown; only this window carries the program's name. The
+    // icon is the application's, shown by whichever window is on screen.
     content.setWindowTitle(QString());
-    content.setWindowIcon(QIcon());
     // The margins round the drawn window are its own light green.
     QPalette pal = palette();
     pal.setColor(QPalette::Window, content.palette().color(QPalette::Window));

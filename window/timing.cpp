@@ -6,9 +6,9 @@ namespace {
 qint64 made = -1; // the last problem's time, until its paint
 }
 
-void Timing::levelPanelPainted()
+void Timing::firstFramePainted()
 {
-    qCInfo(quilmoTiming, "quilmo: level panel painted");
+    qCInfo(quilmoTiming, "quilmo: first frame painted");
 }
 
 void Timing::drawingPanelBuilt(qint64 nsecs)

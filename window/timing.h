@@ -9,8 +9,8 @@ Q_DECLARE_LOGGING_CATEGORY(quilmoTiming)
 
 namespace Timing {
 
-// The first frame of the level panel has been painted.
-void levelPanelPainted();
+// The window's first frame has been painted.
+void firstFramePainted();
 // The drawing panel, built after that first frame, took this long.
 void drawingPanelBuilt(qint64 nsecs);
 // A new problem took this long to make; the panel's next paint is added.

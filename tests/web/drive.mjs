@@ -98,7 +98,7 @@ async function laptop(browser, server) {
     if (drill)
       await drill.page.send('Page.close');
     drill = await open(browser, server, viewport, '?timing');
-    const said = () => drill.page.console.findIndex(l => l.includes('quilmo: level panel painted'));
+    const said = () => drill.page.console.findIndex(l => l.includes('quilmo: first frame painted'));
     await waitFor(15000, async () => said() >= 0);
     if (said() >= 0)
       starts.push(Math.round(drill.page.consoleTimes[said()] - drill.navigated));

@@ -2,7 +2,10 @@
 #include "support/formdriver.h"
 #include "drill/seed.h"
 #include "support/testregistry.h"
+#include "window/mainwindow.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -300,7 +303,9 @@ void TestWindow::picturesShowPanelThroughTransparency()
 void TestWindow::windowIconIsOurs()
 {
     FormDriver d;
-    const QIcon icon = d.form->windowIcon();
+    // The window the desktop shows carries it.
+    MainWindow main(*d.form);
+    const QIcon icon = main.windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
     QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
     // A black kanji over blocks of six colours.
@@ -331,8 +336,10 @@ void TestWindow::drawingPanelBuiltAfterFirstFrame()
     QFETCH(bool, decideAtOnce);
     ScriptedPlatform platform;
     platform.screenWidth = screen;
+    QApplication::setWindowIcon(QIcon());
     Form1 f(platform, nullptr, Form1::Build::AfterFirstFrame);
     QVERIFY(!f.Picture1[0]);
+    QVERIFY(f.windowIcon().isNull()); // read behind the first frame too
     f.show();
     if (decideAtOnce) {
         f.Option2_Click(5);
@@ -355,6 +362,7 @@ void TestWindow::drawingPanelBuiltAfterFirstFrame()
     // Built once only.
     f.ensureDrawingPanel();
     QCOMPARE(f.findChildren<DrawingPanel *>().size(), 1);
+    QTRY_VERIFY(f.windowIcon().availableSizes().contains(QSize(256, 256)));
 }
 
 QUILMO_TEST(TestWindow)

@@ -1,0 +1,14 @@
+#include "window/programicon.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void setProgramIcon()
+{
+    QIcon icon(QStringLiteral(":/assets/icon16.gif"));
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/assets/icons/%1.png").arg(size), QSize(size, size));
+    // The application's icon, not one window's: the main window, the drill
+    // inside it and the message boxes all show it.
+    QApplication::setWindowIcon(icon);
+}
