@@ -1,7 +1,8 @@
 #include "platform/linux/soundplayer.h"
 
+#include "platform/marksoundfile.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -141,9 +142,7 @@ PcmSound readWav(const QByteArray &file)
 
 PcmSound markSoundData(MarkSound which)
 {
-    QFile f(which == MarkSound::Right ? QStringLiteral(":/assets/sounds/right.wav")
-                                      : QStringLiteral(":/assets/sounds/wrong.wav"));
-    return f.open(QIODevice::ReadOnly) ? readWav(f.readAll()) : PcmSound{};
+    return readWav(markSoundFile(which));
 }
 
 SoundPlayer::SoundPlayer(std::function<void()> cannotPlay, std::unique_ptr<SoundOutput> output,

@@ -1,7 +1,8 @@
 #include "platform/web/webaudio.h"
 
+#include "platform/marksoundfile.h"
+
 #include <QByteArray>
-#include <QFile>
 
 #include <emscripten.h>
 
@@ -86,11 +87,9 @@ void WebAudio::loadMarkSounds()
         return;
     loaded = true;
     for (MarkSound which : {MarkSound::Right, MarkSound::Wrong}) {
-        QFile file(which == MarkSound::Right ? QStringLiteral(":/assets/sounds/right.wav")
-                                             : QStringLiteral(":/assets/sounds/wrong.wav"));
-        if (!file.open(QIODevice::ReadOnly))
+        const QByteArray wav = markSoundFile(which);
+        if (wav.isEmpty())
             continue;
-        const QByteArray wav = file.readAll();
         quilmo_audio_add(indexOf(which), wav.constData(), static_cast<int>(wav.size()));
     }
 }

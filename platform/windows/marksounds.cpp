@@ -1,16 +1,9 @@
 #include "platform/windows/marksounds.h"
 
-#include <QFile>
+#include "platform/marksoundfile.h"
 
 #include <windows.h>
 #include <mmsystem.h>
-
-QByteArray markSoundFile(MarkSound which)
-{
-    QFile f(which == MarkSound::Right ? QStringLiteral(":/assets/sounds/right.wav")
-                                      : QStringLiteral(":/assets/sounds/wrong.wav"));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 WinMarkSounds::Calls WinMarkSounds::system()
 {

@@ -41,5 +41,3 @@ private:
     std::thread readying_;
 };
 
-// The mark's WAV file as the program carries it.
-QByteArray markSoundFile(MarkSound which);

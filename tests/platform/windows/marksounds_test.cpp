@@ -1,6 +1,7 @@
 // The Windows mark sounds: which WAV reaches PlaySound, when the bell rings
 // instead, that the data outlives the sound, and the real calls under the
 // system the tests run on.
+#include "platform/marksoundfile.h"
 #include "platform/windows/marksounds.h"
 #include "support/testregistry.h"
 
