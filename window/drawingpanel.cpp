@@ -3,7 +3,6 @@
 #include "drawing/devicepaint.h"
 #include "window/timing.h"
 
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,12 +16,9 @@ PanelSurface::PanelSurface(Canvas &canvas)
 
 void PanelSurface::paintEvent(QPaintEvent *e)
 {
-    QElapsedTimer timer;
-    if (quilmoTiming().isInfoEnabled())
-        timer.start();
+    const Timing::Stopwatch watch;
     paint(e);
-    if (timer.isValid())
-        Timing::panelPainted(timer.nsecsElapsed());
+    watch.report(Timing::panelPainted);
 }
 
 void PanelSurface::paint(QPaintEvent *e)

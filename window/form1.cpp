@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,11 +114,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         // Queued behind the rest of the frame, which is painted and shown first.
         QTimer::singleShot(0, this, [this] {
             Timing::firstFramePainted();
-            QElapsedTimer timer;
-            timer.start();
+            const Timing::Stopwatch watch;
             ensureDrawingPanel();
+            watch.report(Timing::drawingPanelBuilt);
             setProgramIcon();
-            Timing::drawingPanelBuilt(timer.nsecsElapsed());
         });
     }
     return QWidget::eventFilter(watched, event);

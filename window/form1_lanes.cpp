@@ -4,7 +4,6 @@
 #include "drill/newproblem.h"
 #include "window/timing.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -70,10 +69,7 @@ void Form1::Command8_Click(int)
 
 void Form1::makeProblem()
 {
-    QElapsedTimer timer;
-    if (quilmoTiming().isInfoEnabled())
-        timer.start();
+    const Timing::Stopwatch watch;
     NewProblem(m_, panel(), *this);
-    if (timer.isValid())
-        Timing::problemMade(timer.nsecsElapsed());
+    watch.report(Timing::problemMade);
 }

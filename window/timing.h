@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 
 // How long the start and each new problem take, for a page where no
@@ -17,5 +18,24 @@ void drawingPanelBuilt(qint64 nsecs);
 void problemMade(qint64 nsecs);
 // The drawing panel painted for this long.
 void panelPainted(qint64 nsecs);
+
+// Times what happens from its making to report(), but only where timing is
+// on: the clock stays out of every paint otherwise.
+class Stopwatch {
+public:
+    Stopwatch()
+    {
+        if (quilmoTiming().isInfoEnabled())
+            timer_.start();
+    }
+    void report(void (*to)(qint64 nsecs)) const
+    {
+        if (timer_.isValid())
+            to(timer_.nsecsElapsed());
+    }
+
+private:
+    QElapsedTimer timer_;
+};
 
 } // namespace Timing
