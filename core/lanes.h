@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 
 // Where a lane lives on the drawing panel. Lane r (1 to 3) owns a white band
@@ -16,3 +17,28 @@ constexpr int bottom(int row) { return offset(row) + 280; } // excluded
 // The pixels the band covers.
 inline QRect rect(int row) { return QRect(QPoint(Left, top(row)), QPoint(Right - 1, bottom(row) - 1)); }
 } // namespace LaneBand
+
+// What a lane shows in and beside its band, in the drawing panel's pixels.
+namespace Lane {
+constexpr int Count = 3;
+
+// The last lane answers clicks below its band too, down to the panel's foot.
+constexpr int ClickFoot = 770; // excluded
+
+// Texts printed in the band, by their top-left corner.
+inline QPoint invitationAt(int lane) { return {40, LaneBand::offset(lane) + 155}; }
+inline QPoint scoreLineAt(int lane) { return {30, LaneBand::offset(lane) + 75}; }
+inline QPoint markAt(int lane) { return {40, LaneBand::offset(lane) + 180}; }
+// What erasing the mark covers at least, whatever the glyph.
+inline QRect markErased(int lane) { return {markAt(lane), QSize(27, 27)}; }
+
+// Where every family puts the answer boxes.
+inline QPoint numberBoxAt(int lane) { return {470, LaneBand::offset(lane) + 180}; }
+inline QPoint unitBoxAt(int lane) { return {655, LaneBand::offset(lane) + 180}; }
+
+// The keypad strip and the check button beside it stand below the band,
+// the last lane's a little lower than the others' spacing would put it.
+constexpr int keypadTop(int lane) { return lane == 1 ? 240 : lane == 2 ? 456 : 680; }
+inline QRect keypadStrip(int lane) { return {32, keypadTop(lane), 645, 41}; }
+inline QRect checkButton(int lane) { return {684, keypadTop(lane), 77, 39}; }
+} // namespace Lane

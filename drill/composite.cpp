@@ -180,5 +180,5 @@ FamilyResult CompositeFamily(FamilyContext &ctx)
 {
     const CompositeProblem c = chooseComposite(ctx.random, ctx.table, ctx.level, ctx.row, ctx.N);
     drawComposite(ctx.panel, ctx.y0, c);
-    return withStandardBoxes(ctx.y0, compositeBlock(c));
+    return withStandardBoxes(ctx.row, compositeBlock(c));
 }

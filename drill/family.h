@@ -2,6 +2,7 @@
 
 #include "drawing/canvas.h"
 #include "core/randomsource.h"
+#include "core/lanes.h"
 #include "core/rowtable.h"
 
 #include <QPoint>
@@ -29,9 +30,9 @@ struct FamilyResult {
 };
 
 // Every family puts the answer boxes in the same places.
-inline FamilyResult withStandardBoxes(int y0, std::array<int32_t, 4> block)
+inline FamilyResult withStandardBoxes(int lane, std::array<int32_t, 4> block)
 {
-    return {block, QPoint(470, y0 + 180), QPoint(655, y0 + 180)};
+    return {block, Lane::numberBoxAt(lane), Lane::unitBoxAt(lane)};
 }
 
 // Prints s with its top-left corner at (x, y).
@@ -40,6 +41,10 @@ inline void printAt(Canvas &panel, int x, int y, const QString &s)
     panel.CurrentX = x;
     panel.CurrentY = y;
     panel.print(s);
+}
+inline void printAt(Canvas &panel, QPoint at, const QString &s)
+{
+    printAt(panel, at.x(), at.y(), s);
 }
 
 // A box filled in colour c and then outlined in black: every shape of the

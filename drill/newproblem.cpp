@@ -69,7 +69,7 @@ void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
     if (done >= RowTable::MaxProblems || done < 0) {
         // The lane's table is full: show how it went and stop there.
         panel.ForeColor = Rgb::black();
-        printAt(panel, 30, y0 + 75, ScoreLine(m.Level, RowTable::MaxProblems, MarkText(table, row, RowTable::MaxProblems + 1)));
+        printAt(panel, Lane::scoreLineAt(row), ScoreLine(m.Level, RowTable::MaxProblems, MarkText(table, row, RowTable::MaxProblems + 1)));
         printAt(panel, 40, y0 + 150, QStringLiteral("99もん　おわりました。よくがんばりました！"));
         boxes.stopRow(row);
         return;
@@ -78,7 +78,7 @@ void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
     table.set(row, Col::ProblemCount, N);
 
     panel.ForeColor = Rgb::black();
-    printAt(panel, 30, y0 + 75, ScoreLine(m.Level, N, MarkText(table, row, N)));
+    printAt(panel, Lane::scoreLineAt(row), ScoreLine(m.Level, N, MarkText(table, row, N)));
 
     FamilyContext ctx{panel, m.Random, table, m.Level, row, N, y0};
     const FamilyResult result = runFamily(ctx);

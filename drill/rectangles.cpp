@@ -52,5 +52,5 @@ FamilyResult RectangleFamily(FamilyContext &ctx)
 {
     const SidedRectangle r = chooseRectangle(ctx.random);
     drawRectangle(ctx.panel, ctx.y0, r);
-    return withStandardBoxes(ctx.y0, {r.W, r.H, r.u, r.H * r.W});
+    return withStandardBoxes(ctx.row, {r.W, r.H, r.u, r.H * r.W});
 }

@@ -7,11 +7,10 @@ int RowAt(int x, int y, int screenWidthPx)
 {
     if (!(LaneBand::Left < x && x < LaneBand::Right))
         return 0;
-    for (int row = 1; row <= 3; ++row) {
-        // The last lane answers below its band too, down to the panel's foot.
-        const int bottom = row < 3 ? LaneBand::bottom(row) : 770;
+    for (int row = 1; row <= Lane::Count; ++row) {
+        const int bottom = row < Lane::Count ? LaneBand::bottom(row) : Lane::ClickFoot;
         if (LaneBand::top(row) < y && y < bottom)
-            return row == 3 && !thirdLaneClickable(screenWidthPx) ? 0 : row;
+            return row == Lane::Count && !thirdLaneClickable(screenWidthPx) ? 0 : row;
     }
     return 0;
 }

@@ -79,5 +79,5 @@ FamilyResult UnitSquareFamily(FamilyContext &ctx)
 {
     const UnitSquares f = chooseUnitSquares(ctx.level, ctx.random);
     drawUnitSquares(ctx.panel, ctx.level, ctx.y0, f);
-    return withStandardBoxes(ctx.y0, {f.h[0], f.h[1], f.h[2], f.h[3]});
+    return withStandardBoxes(ctx.row, {f.h[0], f.h[1], f.h[2], f.h[3]});
 }

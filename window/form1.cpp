@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "core/lanes.h"
 #include "core/version.h"
 #include "window/controls.h"
 #include "window/programicon.h"
@@ -212,16 +213,15 @@ void Form1::buildDrawingPanel()
 
 void Form1::buildLane(int r)
 {
-    static const int Tops[3] = {240, 456, 680};
     QWidget *c = Picture1[0]->client();
 
     auto *strip = new BorderBox(indexed("Picture6", r), c);
-    strip->setGeometry(32, Tops[r], 645, 41);
+    strip->setGeometry(Lane::keypadStrip(r + 1));
     strip->setBackground(QApplication::palette().color(QPalette::Button));
     strip->hide();
     Picture6[r] = strip;
 
-    Command5[r] = button(c, indexed("Command5", r), QStringLiteral("ﾁｪｯｸ"), QRect(684, Tops[r], 77, 39), Rgb::lightGreen(),
+    Command5[r] = button(c, indexed("Command5", r), QStringLiteral("ﾁｪｯｸ"), Lane::checkButton(r + 1), Rgb::lightGreen(),
                          Fonts::make(Fonts::PMincho, 18, true));
     Command5[r]->hide();
 

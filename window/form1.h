@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drill/answerboxes.h"
+#include "drill/judge.h"
 #include "window/borderbox.h"
 #include "window/drawingpanel.h"
 #include "core/module1.h"
@@ -93,7 +94,7 @@ private:
     void ShowMarkPause(const Canvas::Saved &under);
     // The right number and unit in red in a lane's boxes, which cannot be
     // typed into until they are reset; false when the problem has none.
-    bool showRightAnswer(int row, const std::array<int32_t, 4> &block);
+    bool showRightAnswer(int row, const std::optional<ExpectedAnswer> &answer);
     void waitUntil(qint64 clockMs);
     // Gives a lane's number box the focus for its new problem.
     void focusNumberBox(int row);

@@ -1,6 +1,6 @@
 #include "window/form1.h"
 #include "core/lanes.h"
-#include "drill/judge.h"
+#include "drill/check.h"
 #include "drill/newproblem.h"
 
 #include <QLineEdit>
@@ -13,9 +13,8 @@ constexpr int MaxPauseSteps = 280;
 constexpr qint64 RightAnswerMs = 2500;
 } // namespace
 
-bool Form1::showRightAnswer(int row, const std::array<int32_t, 4> &block)
+bool Form1::showRightAnswer(int row, const std::optional<ExpectedAnswer> &answer)
 {
-    const std::optional<ExpectedAnswer> answer = expectedAnswer(m_.Level, block);
     if (!answer)
         return false;
     for (QLineEdit *box : {Text1[row - 1], Text2[row - 1]}) {
@@ -43,56 +42,42 @@ void Form1::Command5_Click(int index)
         return;
     const int r = index + 1;
     m_.RowIndex = static_cast<int16_t>(r);
-    const int y0 = LaneBand::offset(r);
 
-    if (Text1[index]->text().isEmpty()) {
+    const TryOutcome outcome = JudgeTry(m_.Level, m_.RowTable, r, Text1[index]->text(), Text2[index]->text());
+    if (outcome.verdict == TryOutcome::Verdict::EmptyNumber) {
         platform_.messageBox(this, QStringLiteral("こたえをタイプしてください。"), MsgButtons::Ok);
         return;
     }
-    const double number = ReadNumber(Text1[index]->text());
-    const QString unit = Text2[index]->text();
-
-    RowTable &table = m_.RowTable;
-    const int k = table.at(r, Col::ProblemCount);
-    // Only an open problem of a running lane is judged: a lane that has
-    // stopped after its last problem keeps its record as it is.
-    if (table.at(r, Col::RowActive) == 0 || k < 1 || k > RowTable::MaxProblems ||
-        table.at(r, Col::ResultMark(k)) != 0 || table.at(r, Col::TryCount(k)) >= 3)
+    if (!outcome.judged())
         return;
-    const int t = table.at(r, Col::TryCount(k)) + 1;
-    table.set(r, Col::TryCount(k), t);
+    RecordTry(m_.RowTable, r, outcome);
 
     Canvas &p = panel();
-    p.CurrentX = 40;
-    p.CurrentY = y0 + 180;
+    const QPoint at = Lane::markAt(r);
+    p.CurrentX = at.x();
+    p.CurrentY = at.y();
     p.ForeColor = Rgb::red();
-
-    const std::array<int32_t, 4> block{table.at(r, Col::block(k, 1)), table.at(r, Col::block(k, 2)),
-                                       table.at(r, Col::block(k, 3)), table.at(r, Col::block(k, 4))};
-    const bool right = IsRightAnswer(m_.Level, block, number, unit);
-    const QString mark = right ? QStringLiteral("○") : QStringLiteral("×");
 
     // Keep what lies under the mark, so that erasing it takes the whole
     // glyph away and touches nothing else.
-    const QRect markArea = p.textRect(mark).united(QRect(40, y0 + 180, 27, 27)) & p.image().rect();
+    const QString mark = outcome.markText();
+    const QRect markArea = p.textRect(mark).united(Lane::markErased(r)) & p.image().rect();
     const Canvas::Saved under = p.save(markArea);
     p.print(mark);
     // After the last miss the pupil sees the answer where it belonged.
-    const bool teach = !right && t >= 3 && showRightAnswer(r, block);
+    const bool teach = showRightAnswer(r, outcome.shown);
     const qint64 shownAt = platform_.clockMs();
-    platform_.markSound(right ? MarkSound::Right : MarkSound::Wrong);
+    platform_.markSound(outcome.verdict == TryOutcome::Verdict::Right ? MarkSound::Right : MarkSound::Wrong);
     ShowMarkPause(under);
 
-    if (right) {
-        table.set(r, Col::ResultMark(k), static_cast<int32_t>(t == 1 ? Mark::Right : Mark::RightLater));
-    } else {
+    if (outcome.verdict == TryOutcome::Verdict::Wrong) {
         if (teach)
             waitUntil(shownAt + RightAnswerMs);
         resetBoxes(r);
-        if (t < 3)
-            return;
-        table.set(r, Col::ResultMark(k), static_cast<int32_t>(Mark::Wrong));
     }
+    if (!outcome.finished)
+        return;
+    RecordMark(m_.RowTable, r, outcome);
     makeProblem();
     focusNumberBox(r);
 }

@@ -1,4 +1,5 @@
 #include "window/form1.h"
+#include "core/lanes.h"
 #include "core/screenwidth.h"
 #include "drill/newproblem.h"
 
@@ -25,9 +26,9 @@ void Form1::Command10_Click()
     ResetPanel();
     Canvas &p = panel();
     p.ForeColor = Rgb::black();
-    for (int y : {155, 375, 595}) {
-        p.CurrentX = 40;
-        p.CurrentY = y;
+    for (int lane = 1; lane <= Lane::Count; ++lane) {
+        p.CurrentX = Lane::invitationAt(lane).x();
+        p.CurrentY = Lane::invitationAt(lane).y();
         p.print(QStringLiteral("ここをクリックしてください。"));
     }
     DrawingPanel *shown = Picture1[m_.PanelIndex];
