@@ -1,5 +1,6 @@
 #include "drill/composite.h"
 
+#include "drill/levels.h"
 #include "drill/summary.h"
 
 #include <algorithm>
@@ -62,10 +63,12 @@ bool hasFreePair(ProblemKind kind, const PairSet &stored)
 
 ProblemKind drawKind(RandomSource &random, int level, int N)
 {
-    if (level == 10)
-        return ProblemKind::EqualHeight;
-    if (level == 11)
-        return ProblemKind::Stepped;
+    switch (levelFacts(level).mix) {
+    case CompositeMix::EqualHeight: return ProblemKind::EqualHeight;
+    case CompositeMix::Stepped: return ProblemKind::Stepped;
+    case CompositeMix::None:
+    case CompositeMix::Review: break;
+    }
     return summaryKind(N, random.between(1, 4));
 }
 

@@ -21,5 +21,6 @@ struct ExpectedAnswer {
 };
 std::optional<ExpectedAnswer> expectedAnswer(int level, const std::array<int32_t, 4> &block);
 
-// The one unit accepted at levels 7 to 12, none for a code out of range.
+// The unit the problem is drawn or asked in (at levels 1 to 6 the level's
+// own, which smaller units may stand for), none for a code out of range.
 std::optional<AreaUnit> expectedUnit(int level, int32_t code);

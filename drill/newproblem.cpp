@@ -2,6 +2,7 @@
 #include "core/lanes.h"
 
 #include "drill/family.h"
+#include "drill/levels.h"
 
 namespace {
 
@@ -12,14 +13,13 @@ QString field2(int n)
 
 FamilyResult runFamily(FamilyContext &ctx)
 {
-    if (ctx.level <= 6)
-        return UnitSquareFamily(ctx);
-    if (ctx.level == 7)
-        return TransformedFamily(ctx);
-    if (ctx.level == 8)
-        return RectangleFamily(ctx);
-    if (ctx.level == 9)
-        return MixedUnitFamily(ctx);
+    switch (levelFacts(ctx.level).family) {
+    case Family::UnitSquares: return UnitSquareFamily(ctx);
+    case Family::Transformed: return TransformedFamily(ctx);
+    case Family::Rectangles: return RectangleFamily(ctx);
+    case Family::MixedUnits: return MixedUnitFamily(ctx);
+    case Family::Composite: break;
+    }
     return CompositeFamily(ctx);
 }
 

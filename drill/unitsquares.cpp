@@ -1,5 +1,7 @@
 #include "drill/unitsquares.h"
 
+#include "drill/levels.h"
+
 #include <algorithm>
 
 int UnitSquares::gridRows() const
@@ -12,7 +14,7 @@ UnitSquares chooseUnitSquares(int level, RandomSource &random)
     UnitSquares f;
     f.h[0] = random.between(1, 4);
     f.h[1] = random.between(1, 4);
-    if (level >= 2) {
+    if (levelFacts(level).columns > 2) {
         f.h[2] = random.between(0, 4);
         if (f.h[2] != 0)
             f.h[3] = random.between(0, 4);
@@ -20,31 +22,13 @@ UnitSquares chooseUnitSquares(int level, RandomSource &random)
     return f;
 }
 
-QString legendLabel(int level)
-{
-    switch (level) {
-    case 3: return QStringLiteral("1m");
-    case 4: return QStringLiteral("10m");
-    case 5: return QStringLiteral("100m");
-    case 6: return QStringLiteral("1km");
-    default: return QStringLiteral("1cm");
-    }
-}
-
-int legendLabelX(int level)
-{
-    switch (level) {
-    case 3: return 120;
-    case 5: return 105;
-    default: return 115;
-    }
-}
-
 // The level's label twice, a yellow square between them.
 void drawLegend(Canvas &panel, int level, int y0)
 {
-    printAt(panel, legendLabelX(level), y0 + 130, legendLabel(level));
-    printAt(panel, 160, y0 + 172, legendLabel(level));
+    const LevelFacts &facts = levelFacts(level);
+    const QString label = QString::fromUtf8(facts.legend);
+    printAt(panel, facts.legendX, y0 + 130, label);
+    printAt(panel, 160, y0 + 172, label);
     panel.Fill = FillStyle::Transparent;
     edgedBox(panel, 120, y0 + 170, GridCell, GridCell, Rgb::yellow());
 }

@@ -29,7 +29,3 @@ inline QPoint gridCorner(int y0, int i, int j)
 void drawGrid(Canvas &panel, int y0, int rows, int columns);
 // The question beside a grid figure.
 void askForArea(Canvas &panel, int y0);
-
-// The legend square's label and where the label starts.
-QString legendLabel(int level);
-int legendLabelX(int level);

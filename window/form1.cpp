@@ -7,6 +7,7 @@
 #include "window/timing.h"
 #include "drawing/fonts.h"
 #include "drill/keymap.h"
+#include "drill/levels.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -44,21 +45,6 @@ public:
 
 protected:
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-};
-
-const char *const LevelCaptions[12] = {
-    "L01 色をぬった部分の面積は何ｃ㎡？（８ｃ㎡以下）",
-    "L02 色をぬった部分の面積は何ｃ㎡？",
-    "L03 色をぬった部分の面積は何㎡,ｃ㎡？",
-    "L04 色をぬった部分の面積は何ａ,㎡？",
-    "L05 色をぬった部分の面積は何ｈａ,ａ,㎡？",
-    "L06 色をぬった部分の面積は何ｋｍ,ｈａ,ａ,㎡？",
-    "L07 色をぬった部分の面積は何ｃ㎡？（変形）",
-    "L08 次の面積は？",
-    "L09 次の面積を求めましょう。（ことなる単位）",
-    "L10 次の面積を求めましょう。（同じはばの複合図形問題）",
-    "L11 次の面積を求めましょう。（複合図形問題）",
-    "L12 まとめ　次の面積を求めましょう。（いろいろな問題）",
 };
 
 } // namespace
@@ -147,8 +133,8 @@ void Form1::buildLevelPanel()
 
     auto *group = new QButtonGroup(this);
     group->setExclusive(true);
-    for (int i = 0; i < 12; ++i) {
-        QRadioButton *o = new OptionButton(QString::fromUtf8(LevelCaptions[i]), c);
+    for (int i = 0; i < LevelCount; ++i) {
+        QRadioButton *o = new OptionButton(QString::fromUtf8(levelFacts(i + 1).caption), c);
         o->setObjectName(indexed("Option2", i));
         o->setGeometry(37, 65 + 50 * i, 805, 37);
         o->setFont(Fonts::make(Fonts::Gothic, 15.75, true));

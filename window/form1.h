@@ -2,6 +2,7 @@
 
 #include "drill/answerboxes.h"
 #include "drill/judge.h"
+#include "drill/levels.h"
 #include "window/borderbox.h"
 #include "window/drawingpanel.h"
 #include "core/module1.h"
@@ -46,7 +47,7 @@ public:
     // Level panel
     BorderBox *Picture7 = nullptr;                // the panel holding the level choices
     QLabel *Label2 = nullptr;                     // its heading
-    std::array<QRadioButton *, 12> Option2{};     // the levels L01 to L12
+    std::array<QRadioButton *, LevelCount> Option2{}; // the levels L01 to L12
     QPushButton *Command10 = nullptr;             // けってい: decide
     QPushButton *Command2 = nullptr;              // おわり: exit
 

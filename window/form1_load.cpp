@@ -18,7 +18,7 @@ void Form1::Form_Load()
     m_.ScreenWidthPx = static_cast<int16_t>(std::clamp(platform_.screenWidthPx(), 0, 32767));
 
     if (isWideLayout(m_.ScreenWidthPx)) {
-        for (int i = 0; i < 12; ++i) {
+        for (int i = 0; i < LevelCount; ++i) {
             Option2[i]->move(37, 65 + 50 * i);
             Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
         }
@@ -27,7 +27,7 @@ void Form1::Form_Load()
         Command10->move(600, Command10->y());
         Command2->move(695, Command2->y());
         Label2->setFont(Fonts::make(Fonts::PMincho, 16, true));
-        for (int i = 0; i < 12; ++i) {
+        for (int i = 0; i < LevelCount; ++i) {
             Option2[i]->setGeometry(37, 65 + 37 * i, 700, 28);
             Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
         }
