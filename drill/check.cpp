@@ -21,8 +21,7 @@ TryOutcome JudgeTry(int level, const RowTable &table, int row, const QString &nu
 
     o.problem = k;
     o.tries = table.at(row, Col::TryCount(k)) + 1;
-    const std::array<int32_t, 4> block{table.at(row, Col::block(k, 1)), table.at(row, Col::block(k, 2)),
-                                       table.at(row, Col::block(k, 3)), table.at(row, Col::block(k, 4))};
+    const std::array<int32_t, 4> block = storedBlock(table, row, k);
     const double number = ReadNumber(numberText);
     if (IsRightAnswer(level, block, number, unitText)) {
         o.verdict = TryOutcome::Verdict::Right;

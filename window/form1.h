@@ -2,6 +2,7 @@
 
 #include "drill/answerboxes.h"
 #include "drill/judge.h"
+#include "drill/mistake.h"
 #include "window/borderbox.h"
 #include "window/drawingpanel.h"
 #include "core/module1.h"
@@ -100,9 +101,15 @@ private:
     void focusNumberBox(int row);
     // NewProblem for the current lane, timed where timing is on.
     void makeProblem();
+    // A lane's hint after a wrong try, drawn on its band; erased at its next
+    // try, forgotten when the band is blanked.
+    void showHint(int row, Mistake mistake);
+    void eraseHint(int row);
+    void forgetHint(int row);
 
     Platform &platform_;
     Module1 m_;
+    std::array<std::optional<Canvas::Saved>, 3> hintUnder_;
 };
 
 // Sets one colour of a control's palette.

@@ -64,12 +64,14 @@ void Form1::Command8_Click(int)
         Picture6[i]->hide();
         Text2[i]->hide();
         m_.RowTable.clear(i + 1, 0, RowTable::Columns - 1);
+        forgetHint(i + 1);
     }
 }
 
 void Form1::makeProblem()
 {
     const Timing::Stopwatch watch;
+    forgetHint(m_.RowIndex);
     NewProblem(m_, panel(), *this);
     watch.report(Timing::problemMade);
 }
