@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TallyPanel;
 
 // The drill's window, laid out in design pixels; MainWindow shows it at the
 // screen's size. Its controls exist for the life of the program. The handlers
@@ -67,6 +68,10 @@ public:
     std::array<QPushButton *, 30> Command6{};     // digits, see digitIndex()
     std::array<QPushButton *, 18> Command1{};     // unit letters, see unitIndex()
     std::array<QPushButton *, 3> Command7{};      // けす: erase both boxes
+
+    // How each lane did, shown over the level panel after the finish; made
+    // at the first finish.
+    TallyPanel *Tally = nullptr;
 
     // Handlers
     void Form_Load();
