@@ -111,10 +111,12 @@ void TallyPanel::layOut()
     for (int i = 0; i < 3; ++i) {
         const Card &card = cards_[i];
         card.box->setGeometry(Gap, Top + i * (cardHeight + Gap), inner.width() - 2 * Gap, cardHeight);
-        const int width = card.box->client()->width() - 2 * Inset;
+        // From the card's own size: a hidden card's inside follows only once shown.
+        const int frame = 2 * card.box->frameWidth();
+        const int width = card.box->width() - frame - 2 * Inset;
         card.name->setGeometry(Inset, 6, 200, 28);
         card.counts->setGeometry(Inset + 200, 8, width - 200, 28);
-        card.missed->setGeometry(Inset, 40, width, std::max(0, card.box->client()->height() - 44));
+        card.missed->setGeometry(Inset, 40, width, std::max(0, card.box->height() - frame - 44));
     }
 }
 

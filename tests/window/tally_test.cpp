@@ -70,6 +70,12 @@ void TestTallyPanel::playedLanesAreTallied()
              QStringLiteral("×の　こたえ：　") + missed.number + missed.unit);
     QCOMPARE(text(d, QStringLiteral("TallyCounts(2)")), QStringLiteral("といた　問題　1もん　　○ 1　△ 0　× 0"));
     QCOMPARE(text(d, QStringLiteral("TallyMissed(2)")), QStringLiteral("×は　ありません"));
+    // Each text shows whole in its card.
+    for (const char *name : {"TallyCounts(0)", "TallyMissed(0)", "TallyCounts(2)"}) {
+        const auto *l = d.find<QLabel>(QString::fromLatin1(name));
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), name);
+        QVERIFY(l->parentWidget()->rect().contains(l->geometry()));
+    }
 
     d.click(QStringLiteral("TallyBack"));
     QVERIFY(!tally->isVisible());
