@@ -77,6 +77,18 @@ void TestTallyPanel::playedLanesAreTallied()
         QVERIFY(l->parentWidget()->rect().contains(l->geometry()));
     }
 
+    // けってい reached by the keyboard under the tally starts the drill in sight.
+    d.decide();
+    QVERIFY(!tally->isVisible());
+    d.platform.answers = {MsgAnswer::Yes};
+    d.click(QStringLiteral("Command8(0)"));
+    QVERIFY(!tally->isVisible()); // no lane was started
+
+    d.decide();
+    d.startRow(1);
+    d.platform.answers = {MsgAnswer::Yes};
+    d.click(QStringLiteral("Command8(0)"));
+    QVERIFY(tally->isVisible());
     d.click(QStringLiteral("TallyBack"));
     QVERIFY(!tally->isVisible());
     QVERIFY(d.form->Picture7->isVisible());
