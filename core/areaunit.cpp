@@ -18,3 +18,11 @@ QString unitText(AreaUnit unit)
     }
     return {};
 }
+
+std::optional<AreaUnit> areaUnitOfText(const QString &text)
+{
+    for (int32_t code = unitCode(AreaUnit::SquareCentimetre); code <= unitCode(AreaUnit::SquareKilometre); ++code)
+        if (text == unitText(static_cast<AreaUnit>(code)))
+            return static_cast<AreaUnit>(code);
+    return std::nullopt;
+}

@@ -19,3 +19,14 @@ std::optional<AreaUnit> areaUnitOfCode(int32_t code);
 
 // The exact texts that the unit buttons build.
 QString unitText(AreaUnit unit);
+
+// The unit whose text this is exactly, none for any other text.
+std::optional<AreaUnit> areaUnitOfText(const QString &text);
+
+// How many square centimetres one unit holds, as a power of ten: 1 ㎡ is
+// 10^4 ｃ㎡, 1 ａ 10^6, 1 ｈａ 10^8, 1 ｋ㎡ 10^10.
+constexpr int tenPowerInSquareCentimetres(AreaUnit unit)
+{
+    constexpr int powers[] = {0, 4, 6, 8, 10};
+    return powers[static_cast<int>(unit)];
+}

@@ -32,6 +32,12 @@ inline QPoint markAt(int lane) { return {40, LaneBand::offset(lane) + 180}; }
 // What erasing the mark covers at least, whatever the glyph.
 inline QRect markErased(int lane) { return {markAt(lane), QSize(27, 27)}; }
 
+// A hint after a wrong try: one line between the score line and the
+// question, right of every figure, where no family draws.
+inline QPoint hintAt(int lane) { return {440, LaneBand::offset(lane) + 108}; }
+constexpr double HintPt = 15;
+constexpr int HintRight = 762; // excluded: the band's rounded edge
+
 // Where every family puts the answer boxes.
 inline QPoint numberBoxAt(int lane) { return {470, LaneBand::offset(lane) + 180}; }
 inline QPoint unitBoxAt(int lane) { return {655, LaneBand::offset(lane) + 180}; }

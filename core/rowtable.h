@@ -39,5 +39,12 @@ constexpr int ResultMark(int k) { return 10 * k + 6; }
 constexpr int TryCount(int k) { return 10 * k + 10; }
 } // namespace Col
 
+// The four values a family stored for problem k of a lane.
+inline std::array<int32_t, 4> storedBlock(const RowTable &table, int row, int k)
+{
+    return {table.at(row, Col::block(k, 1)), table.at(row, Col::block(k, 2)), table.at(row, Col::block(k, 3)),
+            table.at(row, Col::block(k, 4))};
+}
+
 // What a finished problem earned.
 enum class Mark : int32_t { None = 0, Right = 1, RightLater = 2, Wrong = 3 };

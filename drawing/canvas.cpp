@@ -168,7 +168,10 @@ void Canvas::restore(const Saved &saved)
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(saved.area.topLeft(), saved.design);
     }
-    ops_.erase(std::remove_if(ops_.begin(), ops_.end(), [&](const DrawOp &o) { return o.serial > saved.serial; }),
+    // Only what was drawn there since: a lane's hint stays while the other
+    // lanes draw, and must not take their drawing with it.
+    ops_.erase(std::remove_if(ops_.begin(), ops_.end(),
+                              [&](const DrawOp &o) { return o.serial > saved.serial && saved.area.intersects(o.bounds); }),
                ops_.end());
     changed(saved.area);
 }

@@ -88,7 +88,7 @@ public:
     size_t keptOperations() const { return ops_.size(); }
 
     // What lies under an area, to be put back exactly by restore(): the
-    // picture there and everything drawn since is taken away again.
+    // picture there and everything drawn over it since is taken away again.
     struct Saved {
         QRect area;
         QImage design;

@@ -17,5 +17,6 @@ inline QColor lightGreen() { return QColor(192, 255, 192); }  // the window, mos
 inline QColor lavender() { return QColor(239, 239, 255); }    // the level panel
 inline QColor decidePink() { return QColor(255, 192, 192); }  // the decide button, a deeper pink than the number box
 inline QColor teal() { return QColor(0, 192, 192); }          // the exit button
+inline QColor hint() { return QColor(0, 0, 160); }         // the line after a wrong try, apart from the red marks
 inline QColor lightCyan() { return QColor(192, 255, 255); }   // the panel's heading
 } // namespace Rgb

@@ -21,9 +21,9 @@ TryOutcome JudgeTry(int level, const RowTable &table, int row, const QString &nu
 
     o.problem = k;
     o.tries = table.at(row, Col::TryCount(k)) + 1;
-    const std::array<int32_t, 4> block{table.at(row, Col::block(k, 1)), table.at(row, Col::block(k, 2)),
-                                       table.at(row, Col::block(k, 3)), table.at(row, Col::block(k, 4))};
-    if (IsRightAnswer(level, block, ReadNumber(numberText), unitText)) {
+    const std::array<int32_t, 4> block = storedBlock(table, row, k);
+    const double number = ReadNumber(numberText);
+    if (IsRightAnswer(level, block, number, unitText)) {
         o.verdict = TryOutcome::Verdict::Right;
         o.mark = o.tries == 1 ? Mark::Right : Mark::RightLater;
         o.finished = true;
@@ -33,6 +33,8 @@ TryOutcome JudgeTry(int level, const RowTable &table, int row, const QString &nu
         if (o.finished) {
             o.mark = Mark::Wrong;
             o.shown = expectedAnswer(level, block);
+        } else {
+            o.hint = ClassifyMistake(level, block, number, unitText);
         }
     }
     return o;

@@ -2,6 +2,7 @@
 
 #include "core/rowtable.h"
 #include "drill/judge.h"
+#include "drill/mistake.h"
 
 #include <QString>
 
@@ -26,6 +27,8 @@ struct TryOutcome {
     bool finished = false;    // the lane goes on to its next problem
     // The answer to show in the boxes after the last miss.
     std::optional<ExpectedAnswer> shown;
+    // After a miss that leaves the problem open: what the answer shows.
+    std::optional<Mistake> hint;
 
     bool judged() const { return verdict == Verdict::Right || verdict == Verdict::Wrong; }
     QString markText() const;

@@ -117,6 +117,40 @@ CompositeProblem chooseComposite(RandomSource &random, const RowTable &table, in
     }
 }
 
+const std::vector<CompositeProblem> &possibleComposites(int level)
+{
+    static const auto all = [] {
+        std::array<std::vector<CompositeProblem>, 3> byLevel;
+        for (int kind = 1; kind <= 4; ++kind) {
+            const auto k = static_cast<ProblemKind>(kind);
+            const bool figure = k == ProblemKind::EqualHeight || k == ProblemKind::Stepped;
+            for (int W = MinW; W <= MaxW; ++W)
+                for (int H = MinH; H <= MaxH; ++H)
+                    for (int U = 0; U <= (figure ? 0 : 4); ++U)
+                        for (int W2 = MinRightSize; W2 <= (figure ? MaxRightSize : MinRightSize); ++W2)
+                            for (int H2 = MinRightSize; H2 <= (k == ProblemKind::Stepped ? MaxRightSize : MinRightSize); ++H2) {
+                                const CompositeProblem c{W, H, U, k, W2, H2};
+                                if (!acceptsCandidate(c))
+                                    continue;
+                                if (k == ProblemKind::EqualHeight)
+                                    byLevel[0].push_back(c);
+                                if (k == ProblemKind::Stepped)
+                                    byLevel[1].push_back(c);
+                                byLevel[2].push_back(c);
+                            }
+        }
+        return byLevel;
+    }();
+    static const std::vector<CompositeProblem> none;
+    switch (isLevel(level) ? levelFacts(level).mix : CompositeMix::None) {
+    case CompositeMix::EqualHeight: return all[0];
+    case CompositeMix::Stepped: return all[1];
+    case CompositeMix::Review: return all[2];
+    case CompositeMix::None: break;
+    }
+    return none;
+}
+
 std::array<int32_t, 4> compositeBlock(const CompositeProblem &c)
 {
     switch (c.kind) {

@@ -2,6 +2,8 @@
 
 #include "drill/family.h"
 
+#include <vector>
+
 // Levels 10 to 12 share one generator; every problem it makes is one of
 // these kinds, numbered as in the level-12 schedule.
 enum class ProblemKind {
@@ -27,6 +29,11 @@ struct CompositeProblem {
 // candidate past the rules against repeats also draws W2 and H2, whatever
 // its kind uses.
 CompositeProblem chooseComposite(RandomSource &random, const RowTable &table, int level, int row, int N);
+
+// Every problem the generator can make at level 10, 11 or 12, for telling
+// from a stored block which figures it may have come from. U is varied only
+// where the kind uses it; W2 and H2 only where the figure shows them.
+const std::vector<CompositeProblem> &possibleComposites(int level);
 
 // The four values stored in the problem's block: columns 10N+1 .. 10N+4.
 std::array<int32_t, 4> compositeBlock(const CompositeProblem &c);

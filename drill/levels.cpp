@@ -5,17 +5,25 @@ namespace {
 constexpr AreaUnit cm2 = AreaUnit::SquareCentimetre, m2 = AreaUnit::SquareMetre, a = AreaUnit::Are,
                    ha = AreaUnit::Hectare, km2 = AreaUnit::SquareKilometre;
 
+constexpr Mistake Unit = Mistake::Unit, Zeros = Mistake::Zeros, Perimeter = Mistake::Perimeter,
+                  Added = Mistake::SidesAdded, Millimetres = Mistake::Millimetres, OnePart = Mistake::OnePart,
+                  Whole = Mistake::WholeRectangle;
+
+// A level of unit squares: a wrong count in a unit it takes is a wrong
+// unit, or zeros lost where it takes smaller units.
 constexpr LevelFacts squares(const char *caption, const char *summary, int columns, const char *legend, int legendX,
                              std::array<UnitFactor, 4> units, int unitCount)
 {
-    return {caption, summary, Family::UnitSquares, AnswerUnit::Listed, units, unitCount, columns, legend, legendX,
-            CompositeMix::None};
+    return {caption,    summary, Family::UnitSquares, AnswerUnit::Listed,
+            units,      unitCount, columns, legend, legendX, CompositeMix::None,
+            unitCount > 1 ? mistakes(Unit, Zeros) : mistakes(Unit)};
 }
 
 constexpr LevelFacts asked(const char *caption, const char *summary, Family family, AnswerUnit answer,
-                           CompositeMix mix = CompositeMix::None)
+                           MistakeSet named, CompositeMix mix = CompositeMix::None)
 {
-    return {caption, summary, family, answer, {{{cm2, 1}}}, answer == AnswerUnit::Listed ? 1 : 0, 0, "", 0, mix};
+    return {caption, summary, family, answer, {{{cm2, 1}}}, answer == AnswerUnit::Listed ? 1 : 0, 0, "", 0, mix,
+            named};
 }
 
 const LevelFacts Levels[LevelCount] = {
@@ -31,18 +39,20 @@ const LevelFacts Levels[LevelCount] = {
     squares("L06 色をぬった部分の面積は何ｋｍ,ｈａ,ａ,㎡？", "count squares of 1 km², answered in km², ha, a or m²", 4,
             "1km", 115, {{{km2, 1}, {ha, 100}, {a, 10000}, {m2, 1000000}}}, 4),
     asked("L07 色をぬった部分の面積は何ｃ㎡？（変形）", "figures with half-square triangles, in cm²", Family::Transformed,
-          AnswerUnit::Listed),
+          AnswerUnit::Listed, mistakes(Unit)),
     asked("L08 次の面積は？", "rectangles and squares from their sides in cm, m or km", Family::Rectangles,
-          AnswerUnit::LengthCode),
+          AnswerUnit::LengthCode, mistakes(Unit, Zeros, Perimeter, Added)),
     asked("L09 次の面積を求めましょう。（ことなる単位）", "rectangles with one side in cm and the other in mm, in cm²",
-          Family::MixedUnits, AnswerUnit::Listed),
+          Family::MixedUnits, AnswerUnit::Listed, mistakes(Unit, Millimetres, Perimeter, Added)),
     asked("L10 次の面積を求めましょう。（同じはばの複合図形問題）", "composite figures of two rectangles of one height",
-          Family::Composite, AnswerUnit::AreaCode, CompositeMix::EqualHeight),
+          Family::Composite, AnswerUnit::AreaCode, mistakes(Unit, Zeros, Perimeter, Added, OnePart),
+          CompositeMix::EqualHeight),
     asked("L11 次の面積を求めましょう。（複合図形問題）", "composite figures of two rectangles, one shorter",
-          Family::Composite, AnswerUnit::AreaCode, CompositeMix::Stepped),
+          Family::Composite, AnswerUnit::AreaCode, mistakes(Unit, Zeros, Perimeter, OnePart, Whole),
+          CompositeMix::Stepped),
     asked("L12 まとめ　次の面積を求めましょう。（いろいろな問題）",
           "a review mix, text problems in cm², m², a, ha and km² included", Family::Composite, AnswerUnit::AreaCode,
-          CompositeMix::Review),
+          mistakes(Unit, Zeros, Perimeter, Added, OnePart, Whole), CompositeMix::Review),
 };
 
 } // namespace

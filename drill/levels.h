@@ -1,13 +1,14 @@
 #pragma once
 
 #include "core/areaunit.h"
+#include "drill/mistake.h"
 
 #include <array>
 #include <cstdint>
 
 // Everything a level decides, one row per level: its choice on the level
 // panel, the family that makes its problems, the units its answers may be
-// given in, and its legend. A new level is a new row here (and a family if
+// given in, its legend and the mistakes a wrong answer can be named as. A new level is a new row here (and a family if
 // none of these fits).
 constexpr int LevelCount = 12;
 
@@ -45,6 +46,7 @@ struct LevelFacts {
     const char *legend;  // unit squares: the legend square's side
     int legendX;         // unit squares: where the legend's first label starts
     CompositeMix mix;
+    MistakeSet mistakes; // what a wrong answer at this level can be named as
 };
 
 // The facts of level 1 to LevelCount; a level out of range has those of

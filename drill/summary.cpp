@@ -32,25 +32,29 @@ ProblemKind summaryKind(int N, int drawn)
     return static_cast<ProblemKind>(drawn);
 }
 
+int oneUnitScale(int U)
+{
+    // 10 m sides make ares, 100 m sides hectares.
+    return U == 2 ? 10 : U == 3 ? 100 : 1;
+}
+
 QString oneUnitLine(int W, int H, int U)
 {
-    // The sides are scaled so that the area comes out as W × H in the
-    // unit asked for.
     struct Wording {
-        int scale;
         QString length;
         QString question;
     };
     static const Wording wordings[] = {
-        {1, QStringLiteral("cm"), QStringLiteral("の面積を求めましょう。")},
-        {1, QStringLiteral("m"), QStringLiteral("の面積を求めましょう。")},
-        {10, QStringLiteral("m"), askIn(AreaUnit::Are)},
-        {100, QStringLiteral("m"), askIn(AreaUnit::Hectare)},
-        {1, QStringLiteral("km"), askIn(AreaUnit::SquareKilometre)},
+        {QStringLiteral("cm"), QStringLiteral("の面積を求めましょう。")},
+        {QStringLiteral("m"), QStringLiteral("の面積を求めましょう。")},
+        {QStringLiteral("m"), askIn(AreaUnit::Are)},
+        {QStringLiteral("m"), askIn(AreaUnit::Hectare)},
+        {QStringLiteral("km"), askIn(AreaUnit::SquareKilometre)},
     };
     const Wording &w = wordings[U >= 0 && U <= 4 ? U : 0];
-    const QString first = digits(w.scale * W) + w.length;
-    return sidesLine(W, H, first, digits(w.scale * H) + w.length, first, w.question);
+    const int scale = oneUnitScale(U);
+    const QString first = digits(scale * W) + w.length;
+    return sidesLine(W, H, first, digits(scale * H) + w.length, first, w.question);
 }
 
 QString twoUnitLine(int W, int H, int U)

@@ -10,6 +10,10 @@
 // twice; later ones keep the draw.
 ProblemKind summaryKind(int N, int drawn);
 
+// How many times W and H a problem with sides in one unit shows its sides,
+// so that the area comes out as W × H in the unit of code U.
+int oneUnitScale(int U);
+
 // The single line of a problem with sides in one unit; U (0 to 4) is also
 // the code of the answer's unit.
 QString oneUnitLine(int W, int H, int U);

@@ -3,6 +3,7 @@
 #include "drill/answerboxes.h"
 #include "drill/judge.h"
 #include "drill/levels.h"
+#include "drill/mistake.h"
 #include "window/borderbox.h"
 #include "window/drawingpanel.h"
 #include "core/module1.h"
@@ -18,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class TallyPanel;
 
 // The drill's window, laid out in design pixels; MainWindow shows it at the
 // screen's size. Its controls exist for the life of the program. The handlers
@@ -68,6 +70,10 @@ public:
     std::array<QPushButton *, 18> Command1{};     // unit letters, see unitIndex()
     std::array<QPushButton *, 3> Command7{};      // けす: erase both boxes
 
+    // How each lane did, shown over the level panel after the finish; made
+    // at the first finish.
+    TallyPanel *Tally = nullptr;
+
     // Handlers
     void Form_Load();
     void Option2_Click(int index);
@@ -101,9 +107,15 @@ private:
     void focusNumberBox(int row);
     // NewProblem for the current lane, timed where timing is on.
     void makeProblem();
+    // A lane's hint after a wrong try, drawn on its band; erased at its next
+    // try, forgotten when the band is blanked.
+    void showHint(int row, Mistake mistake);
+    void eraseHint(int row);
+    void forgetHint(int row);
 
     Platform &platform_;
     Module1 m_;
+    std::array<std::optional<Canvas::Saved>, 3> hintUnder_;
 };
 
 // Sets one colour of a control's palette.

@@ -51,6 +51,7 @@ void Form1::Command5_Click(int index)
     if (!outcome.judged())
         return;
     RecordTry(m_.RowTable, r, outcome);
+    eraseHint(r);
 
     Canvas &p = panel();
     const QPoint at = Lane::markAt(r);
@@ -74,6 +75,8 @@ void Form1::Command5_Click(int index)
         if (teach)
             waitUntil(shownAt + RightAnswerMs);
         resetBoxes(r);
+        if (outcome.hint)
+            showHint(r, *outcome.hint);
     }
     if (!outcome.finished)
         return;

@@ -2,7 +2,9 @@
 
 #include "window/form1.h"
 #include "drill/newproblem.h"
+#include "window/tallypanel.h"
 #include "window/timing.h"
+#include "drill/tally.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +58,8 @@ void Form1::Command8_Click(int)
 {
     if (platform_.messageBox(this, QStringLiteral("みなさん　おわりましたか？"), MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
+    // Read before the record is cleared; shown once the drill has gone.
+    const std::vector<LaneTally> tally = TallyLanes(m_.Level, m_.RowTable);
     Picture1[m_.PanelIndex]->hide();
     Picture7->show();
     for (int i = 0; i < 3; ++i) {
@@ -64,12 +68,21 @@ void Form1::Command8_Click(int)
         Picture6[i]->hide();
         Text2[i]->hide();
         m_.RowTable.clear(i + 1, 0, RowTable::Columns - 1);
+        forgetHint(i + 1);
     }
+    if (tally.empty())
+        return;
+    if (!Tally) {
+        Tally = new TallyPanel(this);
+        Tally->setGeometry(Picture7->geometry());
+    }
+    Tally->showTally(tally);
 }
 
 void Form1::makeProblem()
 {
     const Timing::Stopwatch watch;
+    forgetHint(m_.RowIndex);
     NewProblem(m_, panel(), *this);
     watch.report(Timing::problemMade);
 }

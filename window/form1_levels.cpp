@@ -2,6 +2,7 @@
 #include "core/lanes.h"
 #include "core/screenwidth.h"
 #include "drill/newproblem.h"
+#include "window/tallypanel.h"
 
 void Form1::Option2_Click(int index)
 {
@@ -34,6 +35,9 @@ void Form1::Command10_Click()
     DrawingPanel *shown = Picture1[m_.PanelIndex];
     shown->hide();
     Picture7->hide();
+    // The last drill's tally, should the keyboard have reached けってい under it.
+    if (Tally)
+        Tally->hide();
     shown->move(8, 8);
     shown->show();
 }

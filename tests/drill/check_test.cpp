@@ -16,6 +16,7 @@ private slots:
     void tryOutcome_data();
     void tryOutcome();
     void recording();
+    void hintOnlyWhileOpen();
 };
 
 namespace {
@@ -120,6 +121,23 @@ void TestCheck::recording()
     RecordMark(stopped, 2, none);
     QCOMPARE(stopped.at(2, 50), 0);
     QCOMPARE(stopped.at(2, 46), 0);
+}
+
+// A miss that leaves the problem open names its mistake; the last miss
+// shows the answer instead, and a right answer names nothing.
+void TestCheck::hintOnlyWhileOpen()
+{
+    const Block block{5, 3, 0, 15}; // たて3cm, 横5cm
+    const QString cm2 = QStringLiteral("ｃ㎡");
+    const TryOutcome first = JudgeTry(8, laneAt(block, 0), 2, QStringLiteral("16"), cm2);
+    QCOMPARE(first.hint, std::optional<Mistake>(Mistake::Perimeter));
+    const TryOutcome second = JudgeTry(8, laneAt(block, 1), 2, QStringLiteral("14"), cm2);
+    QCOMPARE(second.hint, std::optional<Mistake>(Mistake::Other));
+    const TryOutcome last = JudgeTry(8, laneAt(block, 2), 2, QStringLiteral("16"), cm2);
+    QVERIFY(!last.hint);
+    QVERIFY(last.shown);
+    const TryOutcome right = JudgeTry(8, laneAt(block, 1), 2, QStringLiteral("15"), cm2);
+    QVERIFY(!right.hint);
 }
 
 QUILMO_TEST(TestCheck)
