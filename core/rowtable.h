@@ -37,6 +37,9 @@ constexpr int ProblemCount = 1;
 constexpr int block(int k, int j) { return 10 * k + j; } // j = 1 .. 10
 constexpr int ResultMark(int k) { return 10 * k + 6; }
 constexpr int TryCount(int k) { return 10 * k + 10; }
+// What the four values do not tell of a figure of two parts (the widths of
+// a composite figure's parts, or a stepped one's right part), i = 0, 1.
+constexpr int FigurePart(int k, int i) { return 10 * k + 7 + i; }
 } // namespace Col
 
 // The four values a family stored for problem k of a lane.
@@ -44,6 +47,12 @@ inline std::array<int32_t, 4> storedBlock(const RowTable &table, int row, int k)
 {
     return {table.at(row, Col::block(k, 1)), table.at(row, Col::block(k, 2)), table.at(row, Col::block(k, 3)),
             table.at(row, Col::block(k, 4))};
+}
+
+using FigureParts = std::array<int32_t, 2>;
+inline FigureParts storedParts(const RowTable &table, int row, int k)
+{
+    return {table.at(row, Col::FigurePart(k, 0)), table.at(row, Col::FigurePart(k, 1))};
 }
 
 // What a finished problem earned.

@@ -34,7 +34,7 @@ TryOutcome JudgeTry(int level, const RowTable &table, int row, const QString &nu
             o.mark = Mark::Wrong;
             o.shown = expectedAnswer(level, block);
         } else {
-            o.hint = ClassifyMistake(level, block, number, unitText);
+            o.hint = ClassifyMistake(level, block, number, unitText, storedParts(table, row, k));
         }
     }
     return o;

@@ -151,6 +151,17 @@ const std::vector<CompositeProblem> &possibleComposites(int level)
     return none;
 }
 
+FigureParts compositeParts(const CompositeProblem &c)
+{
+    switch (c.kind) {
+    case ProblemKind::EqualHeight: return {c.W, c.W2};
+    case ProblemKind::Stepped: return {c.W2, c.H2};
+    case ProblemKind::OneUnit:
+    case ProblemKind::TwoUnits: break;
+    }
+    return {};
+}
+
 std::array<int32_t, 4> compositeBlock(const CompositeProblem &c)
 {
     switch (c.kind) {
@@ -217,5 +228,7 @@ FamilyResult CompositeFamily(FamilyContext &ctx)
 {
     const CompositeProblem c = chooseComposite(ctx.random, ctx.table, ctx.level, ctx.row, ctx.N);
     drawComposite(ctx.panel, ctx.y0, c);
-    return withStandardBoxes(ctx.row, compositeBlock(c));
+    FamilyResult result = withStandardBoxes(ctx.row, compositeBlock(c));
+    result.parts = compositeParts(c);
+    return result;
 }

@@ -38,6 +38,10 @@ const std::vector<CompositeProblem> &possibleComposites(int level);
 // The four values stored in the problem's block: columns 10N+1 .. 10N+4.
 std::array<int32_t, 4> compositeBlock(const CompositeProblem &c);
 
+// What the block leaves out of a figure: the two parts' widths of one of
+// one height, the right part's sides of a stepped one; none for a text.
+FigureParts compositeParts(const CompositeProblem &c);
+
 // Draws the figure or the text of the problem at band offset y0 and leaves
 // the panel's font at 24 points.
 void drawComposite(Canvas &panel, int y0, const CompositeProblem &c);

@@ -27,6 +27,7 @@ struct FamilyResult {
     std::array<int32_t, 4> block{};
     QPoint numberBox;
     QPoint unitBox;
+    FigureParts parts{}; // kept beside the block, for naming a pupil's mistake
 };
 
 // Every family puts the answer boxes in the same places.

@@ -76,7 +76,7 @@ Values compositeValues(const CompositeProblem &c)
 }
 
 // The figures a stored block can stand for, each with what its mistakes give.
-std::vector<Values> figuresOf(int level, const std::array<int32_t, 4> &block)
+std::vector<Values> figuresOf(int level, const std::array<int32_t, 4> &block, const std::optional<FigureParts> &parts)
 {
     std::vector<Values> figures;
     const Family family = levelFacts(level).family;
@@ -91,7 +91,7 @@ std::vector<Values> figuresOf(int level, const std::array<int32_t, 4> &block)
         figures.push_back(v);
     }
     for (const CompositeProblem &c : possibleComposites(level))
-        if (compositeBlock(c) == block)
+        if (compositeBlock(c) == block && (!parts || compositeParts(c) == *parts))
             figures.push_back(compositeValues(c));
     return figures;
 }
@@ -105,7 +105,8 @@ bool givesBy(const Values &figure, Mistake kind, double number)
 
 } // namespace
 
-Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double number, const QString &unit)
+Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double number, const QString &unit,
+                        const std::optional<FigureParts> &parts)
 {
     if (!isLevel(level))
         return Mistake::Other;
@@ -139,7 +140,7 @@ Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double n
             if (zeros != 0 && number == scaled(expected->number, p + zeros))
                 sure = maybe = Zeros;
     }
-    const std::vector<Values> figures = figuresOf(level, block);
+    const std::vector<Values> figures = figuresOf(level, block, parts);
     const Mistake figureMistakes[] = {Mistake::Perimeter, Mistake::SidesAdded, Mistake::Millimetres,
                                       Mistake::OnePart, Mistake::WholeRectangle};
     for (Mistake m : figureMistakes) {

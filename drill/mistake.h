@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/rowtable.h"
+
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The mistakes a wrong answer can show by itself.
 enum class Mistake {
@@ -34,7 +37,10 @@ constexpr MistakeSet mistakes(M... m)
 // every figure the block can stand for gives that answer by it, and no
 // other mistake gives it as well. Every mistake but a wrong unit needs a
 // unit the problem takes; an answer wrong in two ways is Other.
-Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double number, const QString &unit);
+// With the figure's parts as stored beside the block, only the figure
+// drawn counts; without them, every figure the block can stand for.
+Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double number, const QString &unit,
+                        const std::optional<FigureParts> &parts = std::nullopt);
 
 // The one line a lane shows after a wrong try.
 QString HintText(Mistake mistake, int level);

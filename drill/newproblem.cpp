@@ -84,6 +84,8 @@ void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
     const FamilyResult result = runFamily(ctx);
     for (int j = 0; j < 4; ++j)
         table.set(row, Col::block(N, j + 1), result.block[j]);
+    for (int i = 0; i < 2; ++i)
+        table.set(row, Col::FigurePart(N, i), result.parts[i]);
     boxes.placeBoxes(row, result.numberBox, result.unitBox);
     boxes.resetBoxes(row);
 }

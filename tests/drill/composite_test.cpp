@@ -72,6 +72,7 @@ void TestComposite::figures()
         QCOMPARE(block[0], (yellowW + blueW) / s);
         QCOMPARE(block[1], height / s);
         QCOMPARE(block[3], (yellowW + blueW) * height / (s * s));
+        QCOMPARE(compositeParts(c), (FigureParts{yellowW / s, blueW / s}));
         QCOMPARE(expectedUnit(10, block[2]), std::optional<AreaUnit>(AreaUnit::SquareCentimetre));
         return;
     }
@@ -97,6 +98,7 @@ void TestComposite::figures()
     QCOMPARE(block[0], (totalW - rightW) / s);
     QCOMPARE(block[1], leftH / s);
     QCOMPARE(block[3], ((totalW - rightW) * leftH + rightW * rightH) / (s * s));
+    QCOMPARE(compositeParts(c), (FigureParts{rightW / s, rightH / s}));
     QCOMPARE(expectedUnit(11, block[2]), std::optional<AreaUnit>(AreaUnit::SquareMetre));
 }
 

@@ -8,11 +8,14 @@
 
 using Block = std::array<int32_t, 4>;
 Q_DECLARE_METATYPE(Block)
+Q_DECLARE_METATYPE(FigureParts)
 Q_DECLARE_METATYPE(Mistake)
 
 class TestMistake : public QObject {
     Q_OBJECT
 private slots:
+    void classifyDrawnFigure_data();
+    void classifyDrawnFigure();
     void classify_data();
     void classify();
 };
@@ -150,6 +153,44 @@ void TestMistake::classify_data()
     QTest::newRow("L12 stepped outer") << 12 << Block{7, 8, 1, 112} << "120" << m2 << M::WholeRectangle;
     QTest::newRow("L12 bad unit code") << 12 << Block{3, 2, 9, 6} << "12" << cm2 << M::Other;
     QTest::newRow("level 0") << 0 << Block{3, 2, 0, 0} << "5" << m2 << M::Other;
+}
+
+// With the parts stored beside the block, the figure drawn is known: what
+// the block alone leaves open can be named.
+void TestMistake::classifyDrawnFigure_data()
+{
+    using M = Mistake;
+    QTest::addColumn<int>("level");
+    QTest::addColumn<Block>("block");
+    QTest::addColumn<FigureParts>("parts");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<Mistake>("mistake");
+    const QString cm2 = QStringLiteral("ｃ㎡"), m2 = QStringLiteral("㎡");
+    // 10 cm wide of 3 cm, drawn as 4 + 6: 12 and 18 are its parts, 15 no part.
+    QTest::newRow("L10 4 + 6, left part") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "12" << cm2 << M::OnePart;
+    QTest::newRow("L10 4 + 6, right part") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "18" << cm2 << M::OnePart;
+    QTest::newRow("L10 4 + 6, 15 is nothing") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "15" << cm2 << M::Other;
+    QTest::newRow("L10 4 + 6, still around") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "26" << cm2 << M::Perimeter;
+    // Left 6 by 7, right 5 wide and 4 high: 20 ㎡ right, 11 × 7 = 77 outer.
+    QTest::newRow("L11 outer 11 x 7") << 11 << Block{6, 7, 1, 62} << FigureParts{5, 4} << "77" << m2 << M::WholeRectangle;
+    QTest::newRow("L11 70 is no outer") << 11 << Block{6, 7, 1, 62} << FigureParts{5, 4} << "70" << m2 << M::Other;
+    // A text problem of level 12 stores no parts: 8 × 3 cm has no half.
+    QTest::newRow("L12 text 8 x 3") << 12 << Block{8, 3, 0, 24} << FigureParts{0, 0} << "12" << cm2 << M::Other;
+    QTest::newRow("L12 drawn 4 + 4") << 12 << Block{8, 3, 0, 24} << FigureParts{4, 4} << "12" << cm2 << M::OnePart;
+    // Parts no figure of the block has: nothing is named from the figure.
+    QTest::newRow("L10 parts of another") << 10 << Block{10, 3, 0, 30} << FigureParts{3, 3} << "26" << cm2 << M::Other;
+}
+
+void TestMistake::classifyDrawnFigure()
+{
+    QFETCH(int, level);
+    QFETCH(Block, block);
+    QFETCH(FigureParts, parts);
+    QFETCH(QString, number);
+    QFETCH(QString, unit);
+    QFETCH(Mistake, mistake);
+    QCOMPARE(ClassifyMistake(level, block, ReadNumber(number), unit, parts), mistake);
 }
 
 void TestMistake::classify()
