@@ -86,11 +86,6 @@ QRect Canvas::print(const QString &text)
     return textRect(text);
 }
 
-void Canvas::roundRect(const QRect &card, QSize corner)
-{
-    draw(Draw::Rounded{card, corner, ForeColor.rgb(), currentFill()});
-}
-
 void Canvas::blank(const QRect &card, QSize corner)
 {
     draw(Draw::Blank{Draw::Rounded{card, corner, FillColor.rgb(), FillColor.rgb()}});
@@ -175,20 +170,3 @@ void Canvas::restore(const Saved &saved)
                ops_.end());
     changed(saved.area);
 }
-
-namespace Gdi {
-
-bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h)
-{
-    if (!dc || right - left < 2 || bottom - top < 2)
-        return false;
-    dc->roundRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), QSize(w, h));
-    return true;
-}
-
-bool FloodFill(HDC dc, int x, int y, QRgb border)
-{
-    return dc && dc->floodFill(QPoint(x, y), border);
-}
-
-} // namespace Gdi

@@ -14,22 +14,6 @@
 
 enum class FillStyle { Solid = 0, Transparent = 1 };
 
-class Canvas;
-
-// The drill draws through these as through a device context. In a namespace
-// of their own: <windows.h> declares the same names.
-namespace Gdi {
-using HDC = Canvas *;
-// A rectangle from (left, top) to (right, bottom), right and bottom edges
-// excluded, with corners rounded by an ellipse w by h; outlined in ForeColor
-// and filled with the current fill.
-bool RoundRect(HDC dc, int left, int top, int right, int bottom, int w, int h);
-// Fills, with the current fill, every pixel 4-connected to (x, y) that is
-// not exactly the border colour. Returns false when the start point is on
-// the border or outside the picture.
-bool FloodFill(HDC dc, int x, int y, QRgb border);
-} // namespace Gdi
-
 // The drawing panel's persistent picture and its drawing state. Lines and
 // boxes are set pixel by pixel, never smoothed, so colours stay exact and a
 // flood fill stops at exactly black pixels.
@@ -62,11 +46,9 @@ public:
     QRect print(const QString &text);
     // Where print(text) may paint at the current position.
     QRect textRect(const QString &text) const;
-    // The pixels of `card` with corners rounded by an ellipse `corner`,
-    // outlined in ForeColor and filled with the current fill.
-    void roundRect(const QRect &card, QSize corner);
-    // The same card in FillColor, outline and all, over whatever lies there:
-    // what it hides is forgotten.
+    // The pixels of `card` with corners rounded by an ellipse `corner`, in
+    // FillColor, outline and all, over whatever lies there: what it hides is
+    // forgotten.
     void blank(const QRect &card, QSize corner);
     // Fills, with the current fill, every pixel 4-connected to `seed` that
     // is not exactly the border colour. False when the seed is on the border

@@ -15,8 +15,7 @@ void fillFrom(Canvas &panel, int x, int y)
 {
     panel.FillColor = Rgb::yellow();
     panel.Fill = FillStyle::Solid;
-    Gdi::HDC dc = &panel;
-    Gdi::FloodFill(dc, x, y, qRgb(0, 0, 0));
+    panel.floodFill(QPoint(x, y), qRgb(0, 0, 0));
 }
 
 void square(Canvas &panel, int x, int y)

@@ -1,5 +1,7 @@
 #include "platform/holdingpause.h"
 
+#include "platform/system.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -7,8 +9,6 @@
 #include <QPointingDevice>
 
 namespace {
-// As long as a desktop's step: short enough for every repaint to show at once.
-constexpr int StepMs = 15;
 
 bool isHeldInput(QEvent::Type type)
 {
@@ -73,7 +73,7 @@ void HoldingPause::step()
     // Where the browser cannot block, this loop suspends the program
     // (asyncify) and the page goes on drawing.
     QEventLoop loop;
-    QTimer::singleShot(StepMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(System::PauseStepMs, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     over_.start();
 }

@@ -4,7 +4,7 @@
 
 QByteArray markSoundFile(MarkSound which)
 {
-    QFile f(which == MarkSound::Right ? QStringLiteral(":/assets/sounds/right.wav")
-                                      : QStringLiteral(":/assets/sounds/wrong.wav"));
+    static const char *const files[MarkSoundCount] = {":/assets/sounds/right.wav", ":/assets/sounds/wrong.wav"};
+    QFile f(QString::fromLatin1(files[markSoundIndex(which)]));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

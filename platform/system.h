@@ -32,7 +32,9 @@ std::unique_ptr<MarkSounds> markSounds(std::function<void()> cannotPlay);
 // where Qt reads the fonts as it asks for them.
 std::function<void()> fontConfigurationReader();
 
-// One step of the pause after a mark (Platform::pauseStep).
+// One step of the pause after a mark (Platform::pauseStep), about this long:
+// short enough for every repaint to show at once.
+constexpr int PauseStepMs = 15;
 void pauseStep();
 
 // Ends the program once its windows are hidden.

@@ -61,7 +61,7 @@ MainWindow::MainWindow(QWidget &content)
     content.setParent(this);
     content.move(0, 0);
     resize(content.size());
-    setMinimumSize(drawn(content.size(), 0.25));
+    setMinimumSize(drawn(content.size(), MinZoom));
 
     fullScreen_ = new QToolButton(this);
     fullScreen_->setObjectName(QStringLiteral("FullScreenButton"));

@@ -10,7 +10,7 @@ double FitScale(QSize available, QSize window, QMargins frame)
     // The frame keeps its size; only the window inside it is drawn smaller.
     const double w = double(available.width() - frame.left() - frame.right()) / window.width();
     const double h = double(available.height() - frame.top() - frame.bottom()) / window.height();
-    const double f = std::clamp(std::min(w, h), 0.25, 1.0);
+    const double f = std::clamp(std::min(w, h), MinZoom, 1.0);
     // Whole per-mille steps: the same screen always gives the same factor.
     return std::floor(f * 1000.0) / 1000.0;
 }
@@ -23,5 +23,5 @@ double ZoomFor(QSize area, QSize content)
         return 1.0;
     const double z = std::min(double(area.width()) / content.width(), double(area.height()) / content.height());
     // Whole per-mille steps, rounded down so that the content always fits.
-    return std::max(0.25, std::floor(z * 1000.0 + 1e-9) / 1000.0);
+    return std::max(MinZoom, std::floor(z * 1000.0 + 1e-9) / 1000.0);
 }

@@ -8,7 +8,7 @@ void System::pauseStep()
     // Paint and timer events go on; clicks and keys stay queued until the
     // pause ends and are handled then.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QThread::msleep(15);
+    QThread::msleep(System::PauseStepMs);
 }
 
 void System::endProgram()

@@ -3,12 +3,8 @@
 #include "platform/marksoundfile.h"
 
 #include <QCoreApplication>
-#include <QtEndian>
 
 #include <algorithm>
-
-#include <dlfcn.h>
-#include <pulse/simple.h>
 
 namespace {
 
@@ -22,128 +18,8 @@ constexpr auto CloseIdleAfter = std::chrono::seconds(60);
 // Sounds are written in pieces this long, so that a newer one is noticed
 // between two of them.
 constexpr int PieceMs = 10;
-// The stream's buffer. The server gives about a quarter of it to the output
-// and keeps the rest as slack for a thread that wakes late on a busy
-// machine; a new sound flushes it first, so the slack delays nothing.
-constexpr int BufferMs = 100;
-
-quint32 le32(const char *p) { return qFromLittleEndian<quint32>(p); }
-quint16 le16(const char *p) { return qFromLittleEndian<quint16>(p); }
-
-// libpulse-simple is opened with the first sound rather than linked: linked,
-// it and the dozen libraries it brings would load before the first frame and
-// stay resident in every lesson.
-struct PulseSimple {
-    decltype(&pa_simple_new) open = nullptr;
-    decltype(&pa_simple_write) write = nullptr;
-    decltype(&pa_simple_flush) flush = nullptr;
-    decltype(&pa_simple_free) close = nullptr;
-
-    PulseSimple()
-    {
-        void *lib = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (!lib)
-            return;
-        open = reinterpret_cast<decltype(open)>(dlsym(lib, "pa_simple_new"));
-        write = reinterpret_cast<decltype(write)>(dlsym(lib, "pa_simple_write"));
-        flush = reinterpret_cast<decltype(flush)>(dlsym(lib, "pa_simple_flush"));
-        close = reinterpret_cast<decltype(close)>(dlsym(lib, "pa_simple_free"));
-    }
-    bool loaded() const { return open && write && flush && close; }
-};
-
-const PulseSimple &pulseSimple()
-{
-    static const PulseSimple pulse;
-    return pulse;
-}
-
-// One stream, kept open from sound to sound: a new sound flushes what is left
-// of the one before and is written at once, and nothing waits for a drain,
-// which on some servers lasts seconds.
-class PulseOutput : public SoundOutput {
-public:
-    ~PulseOutput() override { close(); }
-
-    bool open(const PcmSound &format) override
-    {
-        const PulseSimple &pa = pulseSimple();
-        if (!pa.loaded())
-            return false;
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, static_cast<uint32_t>(format.rate),
-                                  static_cast<uint8_t>(format.channels)};
-        const uint32_t any = static_cast<uint32_t>(-1);
-        const auto bytes = static_cast<uint32_t>(2 * format.channels * (format.rate * BufferMs / 1000));
-        const pa_buffer_attr buffer{any, bytes, any, any, any};
-        int error = 0;
-        stream_ = pa.open(nullptr, "Quilmo", PA_STREAM_PLAYBACK, nullptr, "marks", &spec, nullptr, &buffer, &error);
-        return stream_ != nullptr;
-    }
-    bool write(const char *data, size_t bytes) override
-    {
-        int error = 0;
-        return pulseSimple().write(stream_, data, bytes, &error) == 0;
-    }
-    bool flush() override
-    {
-        int error = 0;
-        return pulseSimple().flush(stream_, &error) == 0;
-    }
-    void close() override
-    {
-        if (stream_)
-            pulseSimple().close(stream_);
-        stream_ = nullptr;
-    }
-
-private:
-    pa_simple *stream_ = nullptr;
-};
 
 } // namespace
-
-std::unique_ptr<SoundOutput> serverOutput()
-{
-    return std::make_unique<PulseOutput>();
-}
-
-PcmSound readWav(const QByteArray &file)
-{
-    const char *d = file.constData();
-    const qsizetype n = file.size();
-    if (n < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE")
-        return {};
-    PcmSound sound;
-    bool haveFormat = false;
-    for (qsizetype at = 12; at + 8 <= n;) {
-        const QByteArray id = file.mid(at, 4);
-        const qsizetype size = le32(d + at + 4);
-        const qsizetype body = at + 8;
-        const qsizetype avail = std::min(size, n - body);
-        if (id == "fmt ") {
-            if (avail < 16)
-                return {};
-            const int format = le16(d + body), channels = le16(d + body + 2), bits = le16(d + body + 14);
-            if (format != 1 || bits != 16 || channels < 1 || channels > 2)
-                return {};
-            sound.channels = channels;
-            sound.rate = static_cast<int>(le32(d + body + 4));
-            haveFormat = true;
-        } else if (id == "data" && haveFormat) {
-            // A writer that stopped early leaves a short last frame; drop it.
-            const qsizetype frame = 2 * sound.channels;
-            sound.samples = file.mid(body, avail - avail % frame);
-            return sound.rate > 0 ? sound : PcmSound{};
-        }
-        at = body + size + (size & 1); // chunks are padded to even sizes
-    }
-    return {};
-}
-
-PcmSound markSoundData(MarkSound which)
-{
-    return readWav(markSoundFile(which));
-}
 
 SoundPlayer::SoundPlayer(std::function<void()> cannotPlay, std::unique_ptr<SoundOutput> output,
                          std::function<Clock::time_point()> now)
@@ -200,8 +76,8 @@ void SoundPlayer::play(MarkSound which)
 
 void SoundPlayer::run()
 {
-    sounds_[0] = markSoundData(MarkSound::Right);
-    sounds_[1] = markSoundData(MarkSound::Wrong);
+    for (MarkSound which : AllMarkSounds)
+        sounds_[markSoundIndex(which)] = readWav(markSoundFile(which));
     for (;;) {
         std::optional<MarkSound> which;
         {
@@ -220,8 +96,8 @@ void SoundPlayer::run()
             pending_.reset();
             readying_ = false;
         }
-        const bool ok = which ? playNow(sounds_[which == MarkSound::Right ? 0 : 1])
-                              : stream_ || openStream(sounds_[0]);
+        const bool ok = which ? playNow(sounds_[markSoundIndex(*which)])
+                              : stream_ || openStream(sounds_[markSoundIndex(MarkSound::Right)]);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             if (ok)

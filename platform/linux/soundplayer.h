@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/platform.h"
-
-#include <QByteArray>
+#include "platform/linux/soundoutput.h"
+#include "platform/marksoundfile.h"
 
 #include <array>
 #include <chrono>
@@ -13,42 +12,6 @@
 #include <optional>
 #include <thread>
 #include <utility>
-
-// 16-bit PCM samples, interleaved and little-endian, with their format.
-struct PcmSound {
-    int rate = 0;
-    int channels = 0;
-    QByteArray samples;
-
-    bool isValid() const { return rate > 0 && channels > 0 && !samples.isEmpty(); }
-    double seconds() const { return isValid() ? samples.size() / (2.0 * channels * rate) : 0; }
-};
-
-// A RIFF WAVE file of 16-bit PCM, mono or stereo; anything else gives an
-// invalid sound.
-PcmSound readWav(const QByteArray &file);
-
-// The mark's sound as the program carries it in its resources.
-PcmSound markSoundData(MarkSound which);
-
-// Where the player's sounds go: a stream to the desktop's sound server, or a
-// stand-in in tests. Used from the player's thread only.
-class SoundOutput {
-public:
-    virtual ~SoundOutput() = default;
-    // Connects a stream for sounds of this one's format; false where no
-    // server answers.
-    virtual bool open(const PcmSound &format) = 0;
-    // Queues samples; waits while the stream's buffer is full.
-    virtual bool write(const char *data, size_t bytes) = 0;
-    // Drops what is queued and not yet heard.
-    virtual bool flush() = 0;
-    virtual void close() = 0;
-};
-
-// The desktop's sound server through libpulse-simple: PulseAudio, or
-// PipeWire through its PulseAudio interface.
-std::unique_ptr<SoundOutput> serverOutput();
 
 // Plays the mark sounds. Opening the library, connecting and playing happen
 // on a thread of the player's own, started when the sounds are first readied
@@ -86,7 +49,7 @@ private:
     std::function<Clock::time_point()> now_;
     // Read and used by the player's thread only.
     std::unique_ptr<SoundOutput> output_;
-    std::array<PcmSound, 2> sounds_;
+    std::array<PcmSound, MarkSoundCount> sounds_; // by markSoundIndex
     std::optional<std::pair<int, int>> stream_; // rate and channels of the open stream
 
     std::mutex mutex_;

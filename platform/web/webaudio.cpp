@@ -68,11 +68,6 @@ EM_JS(void, quilmo_audio_play, (int which), {
     audio.started[which]++;
 });
 
-int indexOf(MarkSound which)
-{
-    return which == MarkSound::Right ? 0 : 1;
-}
-
 } // namespace
 
 void WebAudio::startWithFirstGesture()
@@ -86,15 +81,15 @@ void WebAudio::loadMarkSounds()
     if (loaded)
         return;
     loaded = true;
-    for (MarkSound which : {MarkSound::Right, MarkSound::Wrong}) {
+    for (MarkSound which : AllMarkSounds) {
         const QByteArray wav = markSoundFile(which);
         if (wav.isEmpty())
             continue;
-        quilmo_audio_add(indexOf(which), wav.constData(), static_cast<int>(wav.size()));
+        quilmo_audio_add(markSoundIndex(which), wav.constData(), static_cast<int>(wav.size()));
     }
 }
 
 void WebAudio::play(MarkSound which)
 {
-    quilmo_audio_play(indexOf(which));
+    quilmo_audio_play(markSoundIndex(which));
 }

@@ -1,7 +1,5 @@
 #include "platform/windows/marksounds.h"
 
-#include "platform/marksoundfile.h"
-
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -22,8 +20,9 @@ WinMarkSounds::Calls WinMarkSounds::system()
 WinMarkSounds::WinMarkSounds(std::function<void()> cannotPlay, Calls calls)
     : cannotPlay_(std::move(cannotPlay))
     , calls_(std::move(calls))
-    , wavs_{markSoundFile(MarkSound::Right), markSoundFile(MarkSound::Wrong)}
 {
+    for (MarkSound which : AllMarkSounds)
+        wavs_[markSoundIndex(which)] = markSoundFile(which);
 }
 
 WinMarkSounds::~WinMarkSounds()
@@ -42,7 +41,7 @@ void WinMarkSounds::ready()
 
 void WinMarkSounds::play(MarkSound which)
 {
-    const QByteArray &wav = wavs_[which == MarkSound::Right ? 0 : 1];
+    const QByteArray &wav = wavs_[markSoundIndex(which)];
     if (wav.isEmpty() || calls_.devices() == 0 || !calls_.play(wav.constData()))
         cannotPlay_();
 }

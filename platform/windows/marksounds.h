@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/marksoundfile.h"
 #include "platform/system.h"
 
 #include <QByteArray>
@@ -37,7 +38,7 @@ public:
 private:
     std::function<void()> cannotPlay_;
     Calls calls_;
-    std::array<QByteArray, 2> wavs_;
+    std::array<QByteArray, MarkSoundCount> wavs_; // by markSoundIndex
     std::thread readying_;
 };
 

@@ -5,6 +5,7 @@
 #include "support/formdriver.h"
 #include "support/testregistry.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <functional>
@@ -75,13 +76,13 @@ QMap<QString, Case> cases()
         {"small text", {nothing, text(17, 11, 12, QStringLiteral("1cm 1ｍ ｈａ ｋ㎡ jgy"))}},
         {"long question", {nothing, text(2, 90, 22, QStringLiteral("たて300m, 横500mの長方形の面積は、何ｈａですか。"))}},
         {"mark", {nothing, text(40, 20, 72, QStringLiteral("×"))}},
-        {"hollow round rect", {nothing, [](Canvas &c) { Gdi::RoundRect(&c, 21, 13, 230, 141, 30, 30); }}},
-        {"solid round rect", {solid(Rgb::white()), [](Canvas &c) { Gdi::RoundRect(&c, 5, 7, 97, 60, 31, 17); }}},
         {"blank", {solid(Rgb::white()), [](Canvas &c) { c.blank(QRect(20, 30, 200, 110), QSize(30, 30)); }}},
+        {"wide blank", {solid(Rgb::white()), [](Canvas &c) { c.blank(QRect(21, 13, 209, 128), QSize(30, 30)); }}},
+        {"blank, odd corners", {solid(Rgb::white()), [](Canvas &c) { c.blank(QRect(5, 7, 92, 53), QSize(31, 17)); }}},
         {"fill", {walls, [](Canvas &c) {
                       c.FillColor = Rgb::yellow();
                       c.Fill = FillStyle::Solid;
-                      Gdi::FloodFill(&c, 52, 80, qRgb(0, 0, 0));
+                      c.floodFill(QPoint(52, 80), qRgb(0, 0, 0));
                   }}},
     };
 }
@@ -188,19 +189,25 @@ void TestDrawOps::blankDrawsAsASolidRoundRect_data()
 
 void TestDrawOps::blankDrawsAsASolidRoundRect()
 {
-    // The design pixels of a blanked band are those the band's solid white
-    // rounded rectangle drew before blanking was an operation of its own.
+    // The design pixels of a blanked band are those of Qt's own unsmoothed
+    // rounded rectangle, outlined and filled in white, as the band was drawn
+    // before blanking was an operation of its own.
     QFETCH(QRect, card);
     QFETCH(QSize, corner);
-    Canvas blanked({800, 300}, Rgb::panel()), drawn({800, 300}, Rgb::panel());
+    Canvas blanked({800, 300}, Rgb::panel());
     blanked.FillColor = Rgb::white();
     blanked.blank(card, corner);
-    drawn.ForeColor = Rgb::white();
-    drawn.FillColor = Rgb::white();
-    drawn.Fill = FillStyle::Solid;
-    QVERIFY(Gdi::RoundRect(&drawn, card.left(), card.top(), card.right() + 1, card.bottom() + 1, corner.width(),
-                           corner.height()));
-    QCOMPARE(blanked.image(), drawn.image());
+    QImage drawn(800, 300, QImage::Format_RGB32);
+    drawn.fill(Rgb::panel());
+    {
+        QPainter p(&drawn);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(Qt::white);
+        // A one-pixel pen round a rectangle w wide covers w + 1 pixels.
+        p.drawRoundedRect(QRectF(card).adjusted(0, 0, -1, -1), corner.width() / 2.0, corner.height() / 2.0);
+    }
+    QCOMPARE(blanked.image(), drawn);
     const int white = countColour(blanked.image(), blanked.image().rect(), qRgb(255, 255, 255));
     QVERIFY(white > card.width() * card.height() / 2);
     QVERIFY(white <= card.width() * card.height());

@@ -16,7 +16,7 @@ class TestDrawing : public QObject {
 private slots:
     void outlinedBoxHonoursFillStyle();
     void floodFillStopsAtOnePixelDiagonal();
-    void roundRectStaysInsideItsCorners();
+    void blankStaysInsideItsCorners();
     void fitScale_data();
     void fitScale();
     void zoomedWindowKeepsControlsClickable_data();
@@ -55,7 +55,7 @@ void TestDrawing::floodFillStopsAtOnePixelDiagonal()
     c.line(10, 40, 30, 0, Rgb::black());
     c.FillColor = Rgb::yellow();
     c.Fill = FillStyle::Solid;
-    QVERIFY(Gdi::FloodFill(&c, 15, 35, 0));
+    QVERIFY(c.floodFill(QPoint(15, 35), 0));
     int below = 0;
     for (int y = 11; y < 40; ++y) {
         for (int x = 11; x < 40; ++x) {
@@ -69,16 +69,14 @@ void TestDrawing::floodFillStopsAtOnePixelDiagonal()
     QCOMPARE(below, 28 * 29 / 2); // every pixel strictly under the diagonal
     QCOMPARE(countColour(c.image(), c.image().rect(), rgb(255, 255, 0)), below);
     // Starting on the border paints nothing.
-    QVERIFY(!Gdi::FloodFill(&c, 10, 10, 0));
+    QVERIFY(!c.floodFill(QPoint(10, 10), 0));
 }
 
-void TestDrawing::roundRectStaysInsideItsCorners()
+void TestDrawing::blankStaysInsideItsCorners()
 {
     Canvas c({200, 200}, Rgb::panel());
-    c.ForeColor = Rgb::white();
     c.FillColor = Rgb::white();
-    c.Fill = FillStyle::Solid;
-    QVERIFY(Gdi::RoundRect(&c, 20, 70, 170, 180, 30, 30));
+    c.blank(QRect(20, 70, 150, 110), QSize(30, 30));
     const QRgb white = rgb(255, 255, 255), yellow = rgb(255, 255, 192);
     QCOMPARE(c.pixel(100, 70), white);
     QCOMPARE(c.pixel(100, 179), white);
