@@ -34,7 +34,7 @@ inline QRect markErased(int lane) { return {markAt(lane), QSize(27, 27)}; }
 
 // A hint after a wrong try: one line between the score line and the
 // question, right of every figure, where no family draws.
-inline QPoint hintAt(int lane) { return {440, LaneBand::offset(lane) + 108}; }
+inline QPoint hintAt(int lane) { return {440, LaneBand::offset(lane) + 106}; }
 constexpr double HintPt = 15;
 constexpr int HintRight = 762; // excluded: the band's rounded edge
 

@@ -20,10 +20,7 @@ constexpr Kinds kindBit(Mistake m)
 {
     return mistakeBit(m);
 }
-constexpr Kinds Unit = kindBit(Mistake::Unit), Zeros = kindBit(Mistake::Zeros),
-                Perimeter = kindBit(Mistake::Perimeter), Added = kindBit(Mistake::SidesAdded),
-                Millimetres = kindBit(Mistake::Millimetres), OnePart = kindBit(Mistake::OnePart),
-                Whole = kindBit(Mistake::WholeRectangle);
+constexpr Kinds Zeros = kindBit(Mistake::Zeros);
 
 // n × 10^p, rounded once, as the number reader rounds the decimal a pupil types.
 double scaled(qint64 n, int p)
