@@ -61,6 +61,11 @@ void System::endProgram()
     WebPage::showEnded();
 }
 
+QString System::addressQuery()
+{
+    return WebPage::query();
+}
+
 std::function<void()> System::fontConfigurationReader()
 {
     // Qt for the browser knows only the fonts the program carries.

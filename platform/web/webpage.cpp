@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <emscripten.h>
+#include <emscripten/val.h>
 
 namespace {
 
@@ -28,4 +29,10 @@ void WebPage::setTitle(const QString &title)
 void WebPage::showEnded()
 {
     quilmo_page_ended();
+}
+
+QString WebPage::query()
+{
+    const std::string search = emscripten::val::global("location")["search"].as<std::string>();
+    return QString::fromStdString(search).mid(search.empty() ? 0 : 1);
 }

@@ -10,5 +10,7 @@ void setTitle(const QString &title);
 // In place of the program, the page's own words that the drill has ended
 // (index.html); the tab stays open.
 void showEnded();
+// The query of the page's address, without its "?".
+QString query();
 
 } // namespace WebPage
