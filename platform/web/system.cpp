@@ -1,6 +1,7 @@
 #include "platform/system.h"
 
 #include "platform/holdingpause.h"
+#include "platform/web/touchcancel.h"
 #include "platform/web/webaudio.h"
 #include "platform/web/webpage.h"
 
@@ -39,6 +40,8 @@ private:
 void System::prepareProcess()
 {
     qApp->installEventFilter(new PageTitle(qApp));
+    TouchCancel::install();
+    WebPage::keepDrawingAfterContextLoss();
     WebAudio::startWithFirstGesture();
 }
 
