@@ -121,11 +121,11 @@ export async function schoolApp(browser, server, folder, version) {
   server.folder = next;
   drill = await visit();
   await waitFor(15000, () => levelPanelShown(drill));
-  await waitFor(30000, () => drill.page.evaluate('navigator.serviceWorker.getRegistration().then(r => !!r && !!r.waiting)'));
+  await waitFor(90000, () => drill.page.evaluate('navigator.serviceWorker.getRegistration().then(r => !!r && !!r.waiting)'));
   await drill.page.send('Page.close');
   drill = await visit();
   const shown = await waitFor(15000, () => levelPanelShown(drill));
-  const names = await waitFor(10000, async () => {
+  const names = await waitFor(30000, async () => {
     const n = await cacheNames(drill);
     return n.length === 1 && n[0].startsWith('quilmo-9.9.9-') ? n : null;
   });
