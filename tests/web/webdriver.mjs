@@ -145,14 +145,21 @@ export class WebDriverBrowser {
       'user_pref("app.update.disabledForTesting", true);',
       'user_pref("browser.startup.homepage_override.mstone", "ignore");',
       'user_pref("media.autoplay.default", 0);',
-      // No sound server under test: audio goes nowhere, as Chromium's muted does.
-      'user_pref("media.cubeb.force_null_context", true);',
       // WebGL on the processor, as a machine without a graphics card has it.
       'user_pref("webgl.force-enabled", true);',
       'user_pref("webgl.disabled", false);',
     ].join('\n'));
+    // Firefox's Web Audio runs only with a sound output: a PulseAudio server
+    // of its own with a null sink, its socket in the profile.
+    const socket = join(profile, 'pulse.sock');
+    const pulse = spawn('pulseaudio', ['-n', '--daemonize=no', '--system=false', '--exit-idle-time=-1',
+      '--use-pid-file=no', '-L', 'module-null-sink sink_name=quilmo_test',
+      '-L', `module-native-protocol-unix socket=${socket} auth-anonymous=1`],
+    { stdio: 'ignore', detached: true, env: { ...process.env, HOME: profile, XDG_RUNTIME_DIR: profile } });
+    await waitForPort(() => existsSync(socket), 5000).catch(() => {});
     const child = spawn(executable, [...(process.env.DISPLAY ? [] : ['--headless']), '--marionette', '--no-remote', '--profile', profile, 'about:blank'],
-      { stdio: 'ignore', detached: true });
+      { stdio: 'ignore', detached: true, env: { ...process.env, PULSE_SERVER: `unix:${socket}` } });
+    child.on('exit', () => { try { process.kill(-pulse.pid, 'SIGKILL'); } catch (e) { /* gone */ } });
     const portFile = join(profile, 'MarionetteActivePort');
     const port = await waitForPort(() => existsSync(portFile) && Number(readFileSync(portFile, 'utf8')), 30000);
     const driver = await Marionette.open(port);
