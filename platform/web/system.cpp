@@ -28,7 +28,9 @@ private:
     {
         if (event->type() == QEvent::Show || event->type() == QEvent::WindowTitleChange) {
             const auto *w = qobject_cast<QWidget *>(watched);
-            if (w && w->isWindow() && w->isFullScreen())
+            // A window without a title of its own leaves the page's as it
+            // is: under WebKit such a one is shown full screen as well.
+            if (w && w->isWindow() && w->isFullScreen() && !w->windowTitle().isEmpty())
                 WebPage::setTitle(w->windowTitle());
         }
         return false;

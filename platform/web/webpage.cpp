@@ -21,28 +21,27 @@ EM_JS(void, quilmo_page_ended, (), {
 
 // A browser takes a page's WebGL context away when the graphics are short
 // (an iPad with many tabs, a sleeping GPU), and Qt's drawing with it: every
-// texture and program it made is gone. Once the browser gives the context
-// back, the drill moves to a fresh canvas, a screen of its own, on which Qt
-// makes everything anew and paints the window again.
+// texture and program it made is gone, and Qt 6.4 makes none of them anew.
+// The page is loaded again instead (from the service worker's cache), at the
+// level its address names, rather than left blank; a lane's problems start
+// afresh. Where the browser does not give the context back, the new page
+// asks for one of its own.
 EM_JS(void, quilmo_page_keep_drawing, (), {
-    let screens = 0;
-    const watch = canvas => {
-        canvas.addEventListener('webglcontextlost', event => event.preventDefault());
-        canvas.addEventListener('webglcontextrestored', () => {
-            // Qt finds a screen's canvas by its id: the new one has its own.
-            const fresh = canvas.cloneNode(false);
-            fresh.id = `screen-${++screens}`;
-            watch(fresh);
-            canvas.after(fresh);
-            Module.qtAddContainerElement(fresh);
-            Module.qtRemoveContainerElement(canvas);
-            canvas.remove();
-            fresh.focus();
-        });
-    };
     const canvas = document.getElementById('screen');
-    if (canvas)
-        watch(canvas);
+    if (!canvas)
+        return;
+    let reloading = false;
+    const reload = () => {
+        if (!reloading) {
+            reloading = true;
+            location.reload();
+        }
+    };
+    canvas.addEventListener('webglcontextlost', event => {
+        event.preventDefault();
+        setTimeout(reload, 2000);
+    });
+    canvas.addEventListener('webglcontextrestored', reload);
 });
 
 } // namespace
