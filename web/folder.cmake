@@ -8,6 +8,8 @@ foreach(var FOLDER VERSION TEMPLATE)
     message(FATAL_ERROR "folder.cmake needs -D${var}=...")
   endif()
 endforeach()
+# Run by hand from anywhere, the folder may be named relative to here.
+get_filename_component(FOLDER "${FOLDER}" ABSOLUTE)
 find_program(GZIP gzip REQUIRED)
 find_program(BROTLI brotli REQUIRED)
 
