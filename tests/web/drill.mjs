@@ -56,6 +56,10 @@ export class Drill {
   exitButton() {
     return this.click(4 + 2 + 912 + 44, 4 + 2 + 8 + 20);
   }
+  // The tally's one button, right of where the level panel's exit button is.
+  tallyBack() {
+    return this.click(4 + 2 + 829 + 85, 4 + 2 + 8 + 20);
+  }
   finishButton() {
     return this.panelClick(584 + 68, 12 + 18);
   }

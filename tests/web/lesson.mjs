@@ -240,9 +240,14 @@ async function finish(drill, tools) {
   await drill.finishButton();
   if (!await answerYes(drill, 'finish', tools))
     return;
+  // The lanes' tally lies over the level panel until 「レベルを　えらぶ」.
+  const tally = await drill.shotWhen(4000, image =>
+    drill.share(image, colours.lavender, 980, 50, 20, 680, true) < 0.02);
+  check('はい to finishing shows the tally over the level panel', tally);
+  await drill.tallyBack();
   const levels = await drill.shotWhen(4000, image =>
     drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98);
-  check('はい to finishing shows the level panel again', levels);
+  check('レベルを　えらぶ shows the level panel again', levels);
 }
 
 function countIn(drill, image, test) {
