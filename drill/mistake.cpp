@@ -15,12 +15,7 @@
 
 namespace {
 
-using Kinds = MistakeSet;
-constexpr Kinds kindBit(Mistake m)
-{
-    return mistakeBit(m);
-}
-constexpr Kinds Zeros = kindBit(Mistake::Zeros);
+constexpr MistakeSet Zeros = mistakeBit(Mistake::Zeros);
 
 // n × 10^p, rounded once, as the number reader rounds the decimal a pupil types.
 double scaled(qint64 n, int p)
@@ -129,8 +124,8 @@ Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double n
 
     // Mistakes that every figure of the block gives this answer by, and
     // those that some figure does.
-    const Kinds kinds = levelFacts(level).mistakes;
-    Kinds sure = 0, maybe = 0;
+    const MistakeSet kinds = levelFacts(level).mistakes;
+    MistakeSet sure = 0, maybe = 0;
     if (kinds & Zeros) {
         const int p = tenPowerInSquareCentimetres(expected->unit) - tenPowerInSquareCentimetres(*typed);
         for (int zeros = -9; zeros <= 9; ++zeros)
@@ -141,18 +136,18 @@ Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double n
     const Mistake figureMistakes[] = {Mistake::Perimeter, Mistake::SidesAdded, Mistake::Millimetres,
                                       Mistake::OnePart, Mistake::WholeRectangle};
     for (Mistake m : figureMistakes) {
-        if (!(kinds & kindBit(m)))
+        if (!(kinds & mistakeBit(m)))
             continue;
         const auto gives = [&](const Values &v) { return givesBy(v, m, number); };
         if (std::any_of(figures.begin(), figures.end(), gives))
-            maybe |= kindBit(m);
+            maybe |= mistakeBit(m);
         if (!figures.empty() && std::all_of(figures.begin(), figures.end(), gives))
-            sure |= kindBit(m);
+            sure |= mistakeBit(m);
     }
     // Named when sure and nothing else might have given the same answer.
     for (Mistake m : {Mistake::Zeros, Mistake::Perimeter, Mistake::SidesAdded, Mistake::Millimetres,
                       Mistake::OnePart, Mistake::WholeRectangle})
-        if ((sure & kindBit(m)) && maybe == kindBit(m))
+        if ((sure & mistakeBit(m)) && maybe == mistakeBit(m))
             return m;
     return Mistake::Other;
 }
