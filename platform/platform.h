@@ -33,6 +33,9 @@ public:
     // One short step of the pause after a mark: lets the window repaint,
     // keeps the pupil's input waiting, and does not spin the processor.
     virtual void pauseStep() = 0;
+    // The level that the address the program was opened from asks for (a
+    // page's "?level=8"), or 0: the desktops have none.
+    virtual int linkedLevel() = 0;
 };
 
 inline const QString &messageTitle()

@@ -1,6 +1,7 @@
 #include "platform/qtplatform.h"
 
 #include "drawing/fonts.h"
+#include "platform/lessonlink.h"
 #include "platform/zoom.h"
 
 #include <QApplication>
@@ -149,4 +150,9 @@ void QtPlatform::endProgram()
 void QtPlatform::pauseStep()
 {
     System::pauseStep();
+}
+
+int QtPlatform::linkedLevel()
+{
+    return levelFromQuery(System::addressQuery());
 }

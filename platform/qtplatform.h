@@ -18,6 +18,7 @@ public:
     int screenWidthPx() override;
     void endProgram() override;
     void pauseStep() override;
+    int linkedLevel() override;
 
 private:
     System::MarkSounds &sounds();

@@ -2,13 +2,15 @@
 
 #include "platform/platform.h"
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
 // What QtPlatform does differently on each system. Every system has a source
 // file of its own, which CMake picks: platform/linux/system.cpp,
 // platform/windows/system.cpp, platform/web/system.cpp; the desktops share
-// platform/desktop/pause.cpp.
+// platform/desktop/system.cpp (the pause, quitting, no address).
 namespace System {
 
 // Plays the two mark sounds.
@@ -39,5 +41,9 @@ void pauseStep();
 
 // Ends the program once its windows are hidden.
 void endProgram();
+
+// The query of the address the program was opened from ("level=8"); empty
+// on the desktops, which take no arguments.
+QString addressQuery();
 
 } // namespace System

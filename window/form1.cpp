@@ -82,6 +82,7 @@ Form1::Form1(Platform &platform, QWidget *parent, Build build)
         setProgramIcon();
     }
     Form_Load();
+    openLinkedLevel();
     if (build == Build::AfterFirstFrame)
         installEventFilter(this); // the window's first paint, whichever panel it shows
 }

@@ -76,6 +76,9 @@ public:
 
     // Handlers
     void Form_Load();
+    // A lesson's link that names a level opens at it, decided; any other
+    // start shows the level panel.
+    void openLinkedLevel();
     void Option2_Click(int index);
     void Command10_Click();
     void Command2_Click();

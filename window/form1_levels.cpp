@@ -4,9 +4,20 @@
 #include "drill/newproblem.h"
 #include "window/tallypanel.h"
 
+#include <QRadioButton>
+
 void Form1::Option2_Click(int index)
 {
     m_.Level = static_cast<int16_t>(index + 1);
+}
+
+void Form1::openLinkedLevel()
+{
+    const int level = platform_.linkedLevel();
+    if (level < 1 || level > static_cast<int>(Option2.size()))
+        return;
+    Option2[level - 1]->click();
+    Command10_Click();
 }
 
 void Form1::ResetPanel()

@@ -1,6 +1,7 @@
 #include "platform/system.h"
 
 #include "platform/holdingpause.h"
+#include "platform/web/touchcancel.h"
 #include "platform/web/webaudio.h"
 #include "platform/web/webpage.h"
 
@@ -27,7 +28,9 @@ private:
     {
         if (event->type() == QEvent::Show || event->type() == QEvent::WindowTitleChange) {
             const auto *w = qobject_cast<QWidget *>(watched);
-            if (w && w->isWindow() && w->isFullScreen())
+            // A window without a title of its own leaves the page's as it
+            // is: under WebKit such a one is shown full screen as well.
+            if (w && w->isWindow() && w->isFullScreen() && !w->windowTitle().isEmpty())
                 WebPage::setTitle(w->windowTitle());
         }
         return false;
@@ -39,6 +42,8 @@ private:
 void System::prepareProcess()
 {
     qApp->installEventFilter(new PageTitle(qApp));
+    TouchCancel::install();
+    WebPage::keepDrawingAfterContextLoss();
     WebAudio::startWithFirstGesture();
 }
 
@@ -59,6 +64,11 @@ void System::pauseStep()
 void System::endProgram()
 {
     WebPage::showEnded();
+}
+
+QString System::addressQuery()
+{
+    return WebPage::query();
 }
 
 std::function<void()> System::fontConfigurationReader()

@@ -19,6 +19,7 @@ EM_JS(void, quilmo_audio_listen, (), {
     if (!Context)
         return;
     const gestures = ['pointerdown', 'touchend', 'keydown', 'click'];
+    const arm = () => gestures.forEach(type => document.addEventListener(type, start, true));
     const start = () => {
         if (!audio.context) {
             try {
@@ -26,6 +27,7 @@ EM_JS(void, quilmo_audio_listen, (), {
             } catch (e) {
                 return;
             }
+            audio.context.onstatechange = wake;
             audio.files.forEach((file, i) => audio.decode(i));
         }
         if (audio.context.state === 'running')
@@ -33,12 +35,24 @@ EM_JS(void, quilmo_audio_listen, (), {
         else
             audio.context.resume().catch(() => {});
     };
+    // A page sent to the background (an iPad's home button, another app)
+    // finds its audio suspended or "interrupted" when it comes back: it is
+    // resumed then, and with the next touch where the browser wants one.
+    const wake = () => {
+        if (!audio.context || audio.context.state === 'running' || document.visibilityState !== 'visible')
+            return;
+        audio.context.resume().catch(() => {});
+        arm();
+    };
+    document.addEventListener('visibilitychange', wake);
+    window.addEventListener('pageshow', wake);
+    window.addEventListener('focus', wake);
     audio.decode = i => {
         // decodeAudioData takes the buffer it is given; the file stays.
         audio.context.decodeAudioData(audio.files[i].slice(0).buffer)
             .then(buffer => { audio.buffers[i] = buffer; }, () => {});
     };
-    gestures.forEach(type => document.addEventListener(type, start, true));
+    arm();
 });
 
 EM_JS(void, quilmo_audio_add, (int which, const char *data, int size), {

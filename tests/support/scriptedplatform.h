@@ -32,6 +32,7 @@ public:
     int pauseSteps = 0;
     qint64 elapsedMs = 0; // moves with the clock
     bool ended = false;
+    int level = 0; // the level the address asks for
 
     MsgAnswer messageBox(QWidget *parent, const QString &text, MsgButtons buttons) override;
     void beep() override { ++beeps; }
@@ -42,4 +43,5 @@ public:
     int screenWidthPx() override { return screenWidth; }
     void endProgram() override { ended = true; }
     void pauseStep() override;
+    int linkedLevel() override { return level; }
 };

@@ -73,8 +73,15 @@ export class Browser {
     });
   }
 
-  async newPage() {
-    const { targetId } = await this.send('Target.createTarget', { url: 'about:blank' });
+  // A profile of its own, as another pupil's browser: nothing cached, no
+  // service worker.
+  async newContext() {
+    const { browserContextId } = await this.send('Target.createBrowserContext');
+    return browserContextId;
+  }
+
+  async newPage(browserContextId = undefined) {
+    const { targetId } = await this.send('Target.createTarget', { url: 'about:blank', browserContextId });
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
     return new Page(this, sessionId);
   }

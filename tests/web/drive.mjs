@@ -6,37 +6,20 @@
 // browsers without WebGL or WebAssembly, and what it fetched and stored.
 //   node drive.mjs <page folder> <version>
 // Prints "N passed, M failed" last; screenshots go to QUILMO_WEB_SHOTS if set.
-import { writeFileSync } from 'node:fs';
+import { existsSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { Browser } from './cdp.mjs';
-import { Drill, boundsOf, colours } from './drill.mjs';
+import { boundsOf, colours } from './drill.mjs';
 import { serve } from './serve.mjs';
 import { playLesson } from './lesson.mjs';
+import { firstFrame, levelPanelShown, open } from './pages.mjs';
+import { folderFiles, loadTimes, schoolApp } from './offline.mjs';
+import { ipadBehaviour } from './ipad.mjs';
+import { check, finish, median, waitFor } from './report.mjs';
 
 const [folder, version] = process.argv.slice(2);
 const chromium = process.env.QUILMO_CHROMIUM || '/usr/bin/chromium';
 const shots = process.env.QUILMO_WEB_SHOTS;
-let passed = 0, failed = 0;
-
-export function check(what, ok) {
-  if (ok)
-    passed++;
-  else
-    failed++;
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}`);
-  return ok;
-}
-
-export async function waitFor(ms, test) {
-  const end = Date.now() + ms;
-  for (;;) {
-    // A page between two documents answers nothing for a moment.
-    const result = await test().catch(() => null);
-    if (result || Date.now() > end)
-      return result;
-    await new Promise(r => setTimeout(r, 100));
-  }
-}
 
 // What the program said each new problem and its paint took, per page: the
 // first of a page apart, since it also sets up what every later one reuses.
@@ -48,37 +31,9 @@ function noteProblemTimes(drill, where) {
   problemTimes.set(where, { first: ms[0], later: ms.slice(1) });
 }
 
-function median(values) {
-  const v = [...values].sort((a, b) => a - b);
-  return v.length ? v[Math.floor(v.length / 2)] : NaN;
-}
-
 async function keep(drill, name) {
   if (shots)
     writeFileSync(join(shots, `${name}.png`), await drill.page.screenshot());
-}
-
-// A page of the given size, navigated to the page's folder.
-async function open(browser, server, viewport, query = '', script = '') {
-  const page = await browser.newPage();
-  for (const domain of ['Page', 'Runtime', 'Network'])
-    await page.send(`${domain}.enable`);
-  if (script)
-    await page.send('Page.addScriptToEvaluateOnNewDocument', { source: script });
-  await page.send('Emulation.setDeviceMetricsOverride', {
-    width: viewport.width, height: viewport.height, deviceScaleFactor: viewport.dpr, mobile: !!viewport.mobile,
-  });
-  if (viewport.mobile)
-    await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
-  const drill = new Drill(page, viewport);
-  drill.navigated = Date.now();
-  await page.send('Page.navigate', { url: server.url + query });
-  return drill;
-}
-
-async function levelPanelShown(drill) {
-  const image = await drill.shot();
-  return drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98 ? image : null;
 }
 
 // --- On a 1366 x 768 laptop: the whole lesson.
@@ -98,10 +53,9 @@ async function laptop(browser, server) {
     if (drill)
       await drill.page.send('Page.close');
     drill = await open(browser, server, viewport, '?timing');
-    const said = () => drill.page.console.findIndex(l => l.includes('quilmo: first frame painted'));
-    await waitFor(15000, async () => said() >= 0);
-    if (said() >= 0)
-      starts.push(Math.round(drill.page.consoleTimes[said()] - drill.navigated));
+    const start = await firstFrame(drill, waitFor);
+    if (start !== null)
+      starts.push(start);
     wasm = await drill.page.evaluate(
       'Math.round(performance.getEntriesByName(new URL("quilmo.wasm", location).href)[0]?.responseEnd ?? -1)');
   }
@@ -138,6 +92,12 @@ async function laptop(browser, server) {
   const stored = await drill.page.evaluate(`(async () => [localStorage.length, sessionStorage.length,
     (await indexedDB.databases()).length, document.cookie.length])()`);
   check(`nothing stored: local, session, IndexedDB, cookies ${JSON.stringify(stored)}`, stored.every(n => n === 0));
+  const kept = await waitFor(20000, async () => {
+    const names = await drill.page.evaluate('caches.keys()');
+    return names.length ? names : null;
+  });
+  check(`the service worker's cache is all that is kept: ${JSON.stringify(kept)}`,
+    kept && kept.length === 1 && kept[0].startsWith(`quilmo-${version}-`));
   await drill.page.send('Page.close');
 }
 
@@ -209,7 +169,7 @@ try {
   await phone(browser, server);
   const fetched = [...new Set(server.requests.map(r => r.path))].sort();
   check(`the page fetches only its own files: ${fetched.join(' ')}`,
-    fetched.every(p => ['/', '/qtloader.js', '/quilmo.js', '/quilmo.wasm', '/icon.png'].includes(p)));
+    fetched.every(p => p === '/' || existsSync(join(folder, p))));
   // The laptop's scale is the classroom's; the iPad's twice as many pixels
   // are reported beside it.
   for (const [where, { first, later }] of problemTimes)
@@ -218,9 +178,24 @@ try {
   const laptopTimes = problemTimes.get('laptop, levels 1 and 12')?.later ?? [];
   check(`NewProblem with its paint on the laptop: median ${median(laptopTimes).toFixed(2)} ms <= 5 ms`,
     laptopTimes.length >= 2 && median(laptopTimes) <= 5);
-  const once = new Map(server.requests.map(r => [r.path, r.bytes]));
+  const once = new Map(server.requests.filter(r => !r.worker).map(r => [r.path, r.bytes]));
   const total = [...once.values()].reduce((a, b) => a + b, 0);
-  check(`the page downloads ${(total / 1e6).toFixed(2)} MB with gzip (<= 12 MB)`, total > 0 && total <= 12e6);
+  check(`the page downloads ${(total / 1e6).toFixed(2)} MB compressed (<= 12 MB)`, total > 0 && total <= 12e6);
+  await ipadBehaviour(browser, server, folder);
+  await schoolApp(browser, server, folder, version);
+  // The start on a first visit and on the next, from the service worker;
+  // with QUILMO_WEB_BEFORE naming another build's folder, its own beside.
+  const times = await loadTimes(browser, server, folderFiles(folder).length);
+  console.log(`     level panel, first visit ${times.first} ms, next visit ${times.repeat} ms: ${JSON.stringify(times.all)}`);
+  if (process.env.QUILMO_WEB_BEFORE) {
+    const other = await serve(process.env.QUILMO_WEB_BEFORE);
+    const before = await loadTimes(browser, other, 0, false);
+    console.log(`     the other build: first visit ${before.first} ms, next visit ${before.repeat} ms: ${JSON.stringify(before.all)}`);
+    other.close();
+  }
+  check(`the level panel ${times.first} ms after navigation on a first visit (<= 3000 ms), `
+    + `${times.repeat} ms on the next, from the service worker (<= first)`,
+    times.first <= 3000 && times.repeat <= times.first);
 } catch (e) {
   check(`the run went through: ${e.stack}`, false);
 } finally {
@@ -230,5 +205,4 @@ await lacking(server, 'WebGL', { flags: ['--disable-webgl', '--disable-3d-apis']
 // Chromium offers no switch that takes WebAssembly away.
 await lacking(server, 'WebAssembly', { script: 'delete globalThis.WebAssembly;' }, 'no-wasm', 'no-webgl');
 server.close();
-console.log(`${passed} passed, ${failed} failed`);
-process.exit(failed ? 1 : 0);
+finish();

@@ -1,27 +1,31 @@
 // A static web server for the page's folder on 127.0.0.1, as a school's
-// server would be: gzip where the browser takes it, .wasm as application/wasm.
-// It notes every request, and what each response sent.
+// server would be: the .br or .gz copy beside a file where the browser takes
+// it (as nginx's gzip_static and brotli_static do), else gzip made here;
+// .wasm as application/wasm. It notes every request and what each response
+// sent. `offline` drops every connection, as a stopped server would;
+// `folder` may be changed to serve another build.
 import { createServer } from 'node:http';
-import { readdirSync, readFileSync, statSync } from 'node:fs';
+import { existsSync, readFileSync, statSync } from 'node:fs';
 import { extname, join, normalize } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.png': 'image/png', '.txt': 'text/plain; charset=utf-8',
+  '.png': 'image/png', '.txt': 'text/plain; charset=utf-8', '.webmanifest': 'application/manifest+json',
 };
 
 export function serve(folder) {
   const requests = [];
-  // Compressed before the first request, as a server's cache or a folder of
-  // .gz files would have them: the page's start is not kept waiting for it.
-  const cache = new Map();
-  for (const name of readdirSync(folder))
-    if (statSync(join(folder, name)).isFile())
-      cache.set(join(folder, name), gzipSync(readFileSync(join(folder, name)), { level: 9 }));
+  const made = new Map(); // gzip made here, once per file
+  const state = { folder, offline: false };
   const server = createServer((req, res) => {
-    const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
-    const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
+    if (state.offline) {
+      req.socket.destroy();
+      return;
+    }
+    const url = new URL(req.url, 'http://x');
+    const path = normalize(decodeURIComponent(url.pathname)).replace(/^(\.\.[/\\])+/, '');
+    const file = join(state.folder, path.endsWith('/') ? `${path}index.html` : path);
     let body;
     try {
       if (!statSync(file).isFile())
@@ -33,16 +37,33 @@ export function serve(folder) {
       return;
     }
     const headers = { 'Content-Type': types[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-store' };
-    if (/\bgzip\b/.test(req.headers['accept-encoding'] ?? '')) {
-      if (!cache.has(file))
-        cache.set(file, gzipSync(body, { level: 9 }));
-      body = cache.get(file);
-      headers['Content-Encoding'] = 'gzip';
+    const accepts = req.headers['accept-encoding'] ?? '';
+    let encoding = null;
+    if (/\bbr\b/.test(accepts) && existsSync(`${file}.br`)) {
+      body = readFileSync(`${file}.br`);
+      encoding = 'br';
+    } else if (/\bgzip\b/.test(accepts)) {
+      if (existsSync(`${file}.gz`)) {
+        body = readFileSync(`${file}.gz`);
+      } else {
+        if (!made.has(file))
+          made.set(file, gzipSync(body, { level: 9 }));
+        body = made.get(file);
+      }
+      encoding = 'gzip';
     }
-    requests.push({ path, status: 200, bytes: body.length });
+    if (encoding)
+      headers['Content-Encoding'] = encoding;
+    requests.push({ path, query: url.search, status: 200, bytes: body.length, encoding,
+      worker: req.headers['service-worker'] === 'script' });
     res.writeHead(200, headers).end(body);
   });
   return new Promise(resolve => server.listen(0, '127.0.0.1', () => {
-    resolve({ url: `http://127.0.0.1:${server.address().port}/`, requests, close: () => server.close() });
+    resolve({
+      url: `http://127.0.0.1:${server.address().port}/`, requests,
+      set offline(value) { state.offline = value; },
+      set folder(value) { state.folder = value; made.clear(); },
+      close: () => { server.closeAllConnections?.(); server.close(); },
+    });
   }));
 }

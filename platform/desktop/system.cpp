@@ -15,3 +15,8 @@ void System::endProgram()
 {
     QCoreApplication::exit(0);
 }
+
+QString System::addressQuery()
+{
+    return {};
+}

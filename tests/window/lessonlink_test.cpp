@@ -1,0 +1,65 @@
+// A lesson's link: the window opens at the level the address names, decided,
+// and at the level panel for any level that does not exist.
+#include "support/formdriver.h"
+#include "support/testregistry.h"
+
+#include <QRadioButton>
+#include <QTest>
+
+class TestLessonLinkWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void opensAtTheLinkedLevel_data();
+    void opensAtTheLinkedLevel();
+};
+
+void TestLessonLinkWindow::opensAtTheLinkedLevel_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<bool>("afterFirstFrame");
+    QTest::newRow("8") << 8 << true << false;
+    QTest::newRow("8, panel built after the first frame") << 8 << true << true;
+    QTest::newRow("1") << 1 << true << true;
+    QTest::newRow("12") << 12 << true << true;
+    QTest::newRow("none") << 0 << false << true;
+    QTest::newRow("13") << 13 << false << true;
+    QTest::newRow("-1") << -1 << false << false;
+}
+
+void TestLessonLinkWindow::opensAtTheLinkedLevel()
+{
+    QFETCH(int, asked);
+    QFETCH(bool, opens);
+    QFETCH(bool, afterFirstFrame);
+    ScriptedPlatform platform;
+    platform.level = asked;
+    Form1 f(platform, nullptr, afterFirstFrame ? Form1::Build::AfterFirstFrame : Form1::Build::Now);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QCOMPARE(f.Picture7->isVisible(), !opens);
+    QCOMPARE(f.state().Level, opens ? asked : 0);
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(f.Option2[i]->isChecked(), opens && i == asked - 1);
+    if (!opens) {
+        QTRY_VERIFY(f.Picture1[0]);
+        QVERIFY(!f.Picture1[0]->isVisible());
+        return;
+    }
+    // The drawing panel with its invitations, as after けってい; a lane then
+    // starts at the linked level, and no question was asked.
+    QVERIFY(f.Picture1[0]->isVisible());
+    QCOMPARE(f.Picture1[0]->pos(), QPoint(8, 8));
+    const QImage &img = f.Picture1[0]->canvas().image();
+    QVERIFY(countColour(img, QRect(40, 155, 420, 34), rgb(0, 0, 0)) > 200);
+    f.Picture1_MouseDown(0, Qt::LeftButton, {}, 400, 175);
+    QCOMPARE(f.state().RowTable.at(1, Col::ProblemCount), 1);
+    QVERIFY(platform.messages.isEmpty());
+    // 終わる and はい bring the level panel back, as always.
+    platform.answers.push_back(MsgAnswer::Yes);
+    f.Command8_Click(0);
+    QVERIFY(f.Picture7->isVisible());
+}
+
+QUILMO_TEST(TestLessonLinkWindow)
+#include "lessonlink_test.moc"
