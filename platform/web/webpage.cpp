@@ -20,28 +20,22 @@ EM_JS(void, quilmo_page_ended, (), {
 });
 
 // A browser takes a page's WebGL context away when the graphics are short
-// (an iPad with many tabs, a sleeping GPU), and Qt's drawing with it: every
-// texture and program it made is gone, and Qt 6.4 makes none of them anew.
-// The page is loaded again instead (from the service worker's cache), at the
-// level its address names, rather than left blank; a lane's problems start
-// afresh. Where the browser does not give the context back, the new page
-// asks for one of its own.
+// (an iPad with many tabs, a sleeping GPU). Our Qt asks for it back and, when
+// it comes, draws every window again from what it kept, so the lanes go on
+// where they were. A context that does not come back within a few seconds
+// cannot be drawn on again: the page is then loaded afresh (from the service
+// worker's cache) at the level its address names, rather than left blank.
 EM_JS(void, quilmo_page_keep_drawing, (), {
     const canvas = document.getElementById('screen');
     if (!canvas)
         return;
-    let reloading = false;
-    const reload = () => {
-        if (!reloading) {
-            reloading = true;
-            location.reload();
-        }
-    };
+    let fallback = 0;
     canvas.addEventListener('webglcontextlost', event => {
         event.preventDefault();
-        setTimeout(reload, 2000);
+        clearTimeout(fallback);
+        fallback = setTimeout(() => location.reload(), 8000);
     });
-    canvas.addEventListener('webglcontextrestored', reload);
+    canvas.addEventListener('webglcontextrestored', () => clearTimeout(fallback));
 });
 
 } // namespace
