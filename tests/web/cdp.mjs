@@ -83,7 +83,7 @@ export class Browser {
   async newPage(browserContextId = undefined) {
     const { targetId } = await this.send('Target.createTarget', { url: 'about:blank', browserContextId });
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
-    return new Page(this, sessionId);
+    return new Page(this, sessionId, targetId);
   }
 
   async close() {
@@ -103,9 +103,10 @@ export class Browser {
 }
 
 export class Page {
-  constructor(browser, sessionId) {
+  constructor(browser, sessionId, targetId) {
     this.browser = browser;
     this.sessionId = sessionId;
+    this.targetId = targetId;
     this.console = [];
     this.consoleTimes = []; // when each line was written, in ms since the epoch
     this.handlers = new Map();
@@ -134,6 +135,18 @@ export class Page {
 
   send(method, params = {}) {
     return this.browser.send(method, params, this.sessionId);
+  }
+
+  // Closed and gone from the browser, not only asked to close: a page still
+  // unloading is still its service worker's client.
+  async close() {
+    await this.send('Page.close');
+    for (let i = 0; i < 100; i++) {
+      const { targetInfos } = await this.browser.send('Target.getTargets');
+      if (!targetInfos.some(t => t.targetId === this.targetId))
+        return;
+      await new Promise(r => setTimeout(r, 50));
+    }
   }
 
   async evaluate(expression) {

@@ -121,8 +121,11 @@ export async function schoolApp(browser, server, folder, version) {
   server.folder = next;
   drill = await visit();
   await waitFor(15000, () => levelPanelShown(drill));
-  await waitFor(90000, () => drill.page.evaluate('navigator.serviceWorker.getRegistration().then(r => !!r && !!r.waiting)'));
-  await drill.page.send('Page.close');
+  const waiting = await waitFor(90000, () => drill.page.evaluate('navigator.serviceWorker.getRegistration().then(r => !!r && !!r.waiting)'));
+  // The old version's last page wholly gone, as when a pupil comes back
+  // later: the next visit, made while it still unloads, would be the old
+  // version's client and keep the new one waiting.
+  await drill.page.close();
   drill = await visit();
   const shown = await waitFor(15000, () => levelPanelShown(drill));
   const names = await waitFor(30000, async () => {
@@ -130,7 +133,8 @@ export async function schoolApp(browser, server, folder, version) {
     return n.length === 1 && n[0].startsWith('quilmo-9.9.9-') ? n : null;
   });
   const whole = await drill.page.evaluate(`(async () => (await (await fetch('qtloader.js')).text()).includes('the next version'))()`);
-  check(`the new version replaces the old on the next visit: caches ${JSON.stringify(names)}, its own qtloader.js ${whole}`,
+  check(`the new version replaces the old on the next visit (installed beside it: ${!!waiting}): `
+    + `caches ${JSON.stringify(names)}, its own qtloader.js ${whole}`,
     shown && names && whole);
   await drill.page.send('Page.close');
   server.folder = folder;
