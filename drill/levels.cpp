@@ -48,7 +48,7 @@ const LevelFacts Levels[LevelCount] = {
           Family::Composite, AnswerUnit::AreaCode, mistakes(Unit, Zeros, Perimeter, Added, OnePart),
           CompositeMix::EqualHeight),
     asked("L11 次の面積を求めましょう。（複合図形問題）", "composite figures of two rectangles, one shorter",
-          Family::Composite, AnswerUnit::AreaCode, mistakes(Unit, Zeros, Perimeter, OnePart, Whole),
+          Family::Composite, AnswerUnit::AreaCode, mistakes(Unit, Zeros, Perimeter, Added, OnePart, Whole),
           CompositeMix::Stepped),
     asked("L12 まとめ　次の面積を求めましょう。（いろいろな問題）",
           "a review mix, text problems in cm², m², a, ha and km² included", Family::Composite, AnswerUnit::AreaCode,

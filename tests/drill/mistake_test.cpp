@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using Block = std::array<int32_t, 4>;
 Q_DECLARE_METATYPE(Block)
 Q_DECLARE_METATYPE(FigureParts)
@@ -18,6 +20,8 @@ private slots:
     void classifyDrawnFigure();
     void classify_data();
     void classify();
+    void commonestNamed_data();
+    void commonestNamed();
 };
 
 void TestMistake::classify_data()
@@ -28,7 +32,8 @@ void TestMistake::classify_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<Mistake>("mistake");
     const QString cm2 = QStringLiteral("ｃ㎡"), m2 = QStringLiteral("㎡"), a = QStringLiteral("ａ"),
-                  ha = QStringLiteral("ｈａ"), km2 = QStringLiteral("ｋ㎡");
+                  ha = QStringLiteral("ｈａ"), km2 = QStringLiteral("ｋ㎡"), mm2 = QStringLiteral("ｍ㎡"),
+                  cm = QStringLiteral("ｃｍ");
     using M = Mistake;
 
     // Level 1: 3 + 2 squares of 1 ｃ㎡.
@@ -41,14 +46,16 @@ void TestMistake::classify_data()
     QTest::newRow("L1 6 miscounted") << 1 << Block{3, 2, 0, 0} << "6" << cm2 << M::Other;
     QTest::newRow("L1 right") << 1 << Block{3, 2, 0, 0} << "5" << cm2 << M::Other;
     // Level 3: 3 squares of 1 ㎡, taken as 3 ㎡ or 30000 ｃ㎡.
-    QTest::newRow("L3 3 cm2") << 3 << Block{1, 1, 1, 0} << "3" << cm2 << M::Unit;
+    QTest::newRow("L3 3 cm2: the unit, or four zeros lost") << 3 << Block{1, 1, 1, 0} << "3" << cm2 << M::Other;
+    QTest::newRow("L3 3 a") << 3 << Block{1, 1, 1, 0} << "3" << a << M::Unit;
     QTest::newRow("L3 300 m2") << 3 << Block{1, 1, 1, 0} << "300" << m2 << M::Zeros;
     QTest::newRow("L3 3000 cm2") << 3 << Block{1, 1, 1, 0} << "3000" << cm2 << M::Zeros;
     QTest::newRow("L3 300 a: off by 100 in a unit not taken") << 3 << Block{1, 1, 1, 0} << "300" << a << M::Other;
     QTest::newRow("L3 0.03 a: right, not taken") << 3 << Block{1, 1, 1, 0} << "0.03" << a << M::Unit;
     // Level 4: 10 squares of 1 ａ, taken as 10 ａ or 1000 ㎡.
-    QTest::newRow("L4 10 m2") << 4 << Block{2, 3, 4, 1} << "10" << m2 << M::Unit;
-    QTest::newRow("L4 1000 a") << 4 << Block{2, 3, 4, 1} << "1000" << a << M::Unit;
+    QTest::newRow("L4 10 m2: the unit, or zeros lost") << 4 << Block{2, 3, 4, 1} << "10" << m2 << M::Other;
+    QTest::newRow("L4 1000 a: the unit, or zeros added") << 4 << Block{2, 3, 4, 1} << "1000" << a << M::Other;
+    QTest::newRow("L4 1000 ha") << 4 << Block{2, 3, 4, 1} << "1000" << ha << M::Unit;
     QTest::newRow("L4 10 ha") << 4 << Block{2, 3, 4, 1} << "10" << ha << M::Unit;
     QTest::newRow("L4 0.1 ha: right, not taken") << 4 << Block{2, 3, 4, 1} << "0.1" << ha << M::Unit;
     QTest::newRow("L4 10000000 cm2: right, not taken") << 4 << Block{2, 3, 4, 1} << "10000000" << cm2 << M::Unit;
@@ -61,10 +68,11 @@ void TestMistake::classify_data()
     QTest::newRow("L4 1100 m2") << 4 << Block{2, 3, 4, 1} << "1100" << m2 << M::Other;
     // Level 6: 2 squares of 1 ｋ㎡ = 200 ｈａ = 20000 ａ = 2000000 ㎡.
     QTest::newRow("L6 2000 m2") << 6 << Block{1, 1, 0, 0} << "2000" << m2 << M::Zeros;
-    QTest::newRow("L6 200 a is the number for ha") << 6 << Block{1, 1, 0, 0} << "200" << a << M::Unit;
+    QTest::newRow("L6 200 a: the number for ha, or zeros") << 6 << Block{1, 1, 0, 0} << "200" << a << M::Other;
     QTest::newRow("L6 2000 a") << 6 << Block{1, 1, 0, 0} << "2000" << a << M::Zeros;
     QTest::newRow("L6 20 ha") << 6 << Block{1, 1, 0, 0} << "20" << ha << M::Zeros;
-    QTest::newRow("L6 200 km2") << 6 << Block{1, 1, 0, 0} << "200" << km2 << M::Unit;
+    QTest::newRow("L6 200 km2: the number for ha, or zeros") << 6 << Block{1, 1, 0, 0} << "200" << km2 << M::Other;
+    QTest::newRow("L6 200, no unit") << 6 << Block{1, 1, 0, 0} << "200" << "" << M::Unit;
     QTest::newRow("L6 20000000000 cm2") << 6 << Block{1, 1, 0, 0} << "20000000000" << cm2 << M::Unit;
     // Level 7: shape 4 with one square, 2 ｃ㎡.
     QTest::newRow("L7 2 m2") << 7 << Block{4, 1, 0, 2} << "2" << m2 << M::Unit;
@@ -78,6 +86,8 @@ void TestMistake::classify_data()
     QTest::newRow("L8 150 cm2") << 8 << Block{5, 3, 0, 15} << "150" << cm2 << M::Zeros;
     QTest::newRow("L8 1500 m2: off by 100 in the wrong unit") << 8 << Block{5, 3, 0, 15} << "1500" << m2 << M::Other;
     QTest::newRow("L8 perimeter in the wrong unit") << 8 << Block{5, 3, 0, 15} << "16" << m2 << M::Other;
+    QTest::newRow("L8 perimeter in cm") << 8 << Block{5, 3, 0, 15} << "16" << cm << M::Perimeter;
+    QTest::newRow("L8 1500 mm2") << 8 << Block{5, 3, 0, 15} << "1500" << mm2 << M::Unit;
     QTest::newRow("L8 14") << 8 << Block{5, 3, 0, 15} << "14" << cm2 << M::Other;
     // 一辺が4cmの正方形: 16 cm around and 16 ｃ㎡.
     QTest::newRow("L8 4x4: 16 is right, not the perimeter") << 8 << Block{4, 4, 0, 16} << "16" << cm2 << M::Other;
@@ -100,10 +110,13 @@ void TestMistake::classify_data()
     QTest::newRow("L9 1.2: no zeros here") << 9 << Block{6, 2, 0, 12} << "1.2" << cm2 << M::Other;
     QTest::newRow("L9 mm kept and the wrong unit") << 9 << Block{6, 2, 0, 12} << "120" << m2 << M::Other;
     // たて30mm,横5cm: 15 ｃ㎡.
+    QTest::newRow("L9 1200 mm2") << 9 << Block{6, 2, 0, 12} << "1200" << mm2 << M::Unit;
+    // たて8cm, 横10mm: 8 + 10 is no perimeter, 2 × (8 + 1).
+    QTest::newRow("L9 8 + 10") << 9 << Block{1, 8, 0, 8} << "18" << cm2 << M::Other;
     QTest::newRow("L9 30 mm kept") << 9 << Block{5, 3, 1, 15} << "150" << cm2 << M::Millimetres;
 
     // Level 10: 9 cm wide in all, 3 cm high, so 4 cm and 5 cm: 27 ｃ㎡.
-    QTest::newRow("L10 the 5 cm part") << 10 << Block{9, 3, 0, 27} << "15" << cm2 << M::OnePart;
+    QTest::newRow("L10 15: the 5 cm part, or 7 + 8") << 10 << Block{9, 3, 0, 27} << "15" << cm2 << M::Other;
     QTest::newRow("L10 12 is the 4 cm part and 9 + 3") << 10 << Block{9, 3, 0, 27} << "12" << cm2 << M::Other;
     QTest::newRow("L10 perimeter") << 10 << Block{9, 3, 0, 27} << "24" << cm2 << M::Perimeter;
     QTest::newRow("L10 270") << 10 << Block{9, 3, 0, 27} << "270" << cm2 << M::Zeros;
@@ -171,6 +184,12 @@ void TestMistake::classifyDrawnFigure_data()
     QTest::newRow("L10 4 + 6, left part") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "12" << cm2 << M::OnePart;
     QTest::newRow("L10 4 + 6, right part") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "18" << cm2 << M::OnePart;
     QTest::newRow("L10 4 + 6, 15 is nothing") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "15" << cm2 << M::Other;
+    QTest::newRow("L10 4 + 6, each part's sides added") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "16" << cm2 << M::SidesAdded;
+    // 4 + 5 by 3: 15 is the right part, and (4 + 3) + (5 + 3).
+    QTest::newRow("L10 4 + 5, 15") << 10 << Block{9, 3, 0, 27} << FigureParts{4, 5} << "15" << cm2 << M::Other;
+    // Left 5 by 7, right 4 by 4: 16 is the right part, and 9 + 7 on top and left.
+    QTest::newRow("L11 16 added or a part") << 11 << Block{5, 7, 1, 51} << FigureParts{4, 4} << "16" << m2 << M::Other;
+    QTest::newRow("L11 left part 5 x 7") << 11 << Block{5, 7, 1, 51} << FigureParts{4, 4} << "35" << m2 << M::OnePart;
     QTest::newRow("L10 4 + 6, still around") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "26" << cm2 << M::Perimeter;
     // Left 6 by 7, right 5 wide and 4 high: 20 ㎡ right, 11 × 7 = 77 outer.
     QTest::newRow("L11 outer 11 x 7") << 11 << Block{6, 7, 1, 62} << FigureParts{5, 4} << "77" << m2 << M::WholeRectangle;
@@ -201,6 +220,55 @@ void TestMistake::classify()
     QFETCH(QString, unit);
     QFETCH(Mistake, mistake);
     QCOMPARE(ClassifyMistake(level, block, ReadNumber(number), unit), mistake);
+}
+
+// The first answer of the list that the drill names: what the commonest
+// mistake it can name gives for the problem.
+void TestMistake::commonestNamed_data()
+{
+    using M = Mistake;
+    QTest::addColumn<int>("level");
+    QTest::addColumn<Block>("block");
+    QTest::addColumn<FigureParts>("parts");
+    QTest::addColumn<double>("number");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<Mistake>("mistake");
+    const QString cm2 = QStringLiteral("ｃ㎡"), m2 = QStringLiteral("㎡");
+    const FigureParts none{0, 0};
+    // たて3cm, 横5cm: 16 around.
+    QTest::newRow("L8 3 x 5") << 8 << Block{5, 3, 0, 15} << none << 16.0 << cm2 << M::Perimeter;
+    // 一辺が4cm: 16 around is the area, 16 cm the number; 4 + 4 is left.
+    QTest::newRow("L8 4 x 4") << 8 << Block{4, 4, 0, 16} << none << 8.0 << cm2 << M::SidesAdded;
+    // 4 + 5 by 3: the parts 12 and 15 are also 4 + 5 + 3 and 7 + 8.
+    QTest::newRow("L10 4 + 5") << 10 << Block{9, 3, 0, 27} << FigureParts{4, 5} << 24.0 << cm2 << M::Perimeter;
+    QTest::newRow("L10 4 + 6") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << 12.0 << cm2 << M::OnePart;
+    QTest::newRow("L11 6 x 7 and 5 x 4") << 11 << Block{6, 7, 1, 62} << FigureParts{5, 4} << 42.0 << m2 << M::OnePart;
+    // Two squares counted: only the unit can be named.
+    QTest::newRow("L7 2 squares") << 7 << Block{4, 1, 0, 2} << none << 2.0 << m2 << M::Unit;
+    QTest::newRow("L12 bad unit code") << 12 << Block{3, 2, 9, 6} << none << 0.0 << QString() << M::Other;
+    QTest::newRow("level 0") << 0 << Block{3, 2, 0, 0} << none << 0.0 << QString() << M::Other;
+}
+
+void TestMistake::commonestNamed()
+{
+    QFETCH(int, level);
+    QFETCH(Block, block);
+    QFETCH(FigureParts, parts);
+    QFETCH(double, number);
+    QFETCH(QString, unit);
+    QFETCH(Mistake, mistake);
+    const std::vector<MistakenAnswer> answers = MistakenAnswers(level, block, parts);
+    const auto named = std::find_if(answers.begin(), answers.end(),
+                                    [](const MistakenAnswer &a) { return a.named != Mistake::Other; });
+    if (mistake == Mistake::Other) {
+        QVERIFY(named == answers.end());
+        return;
+    }
+    QVERIFY(named != answers.end());
+    QCOMPARE(named->number, number);
+    QCOMPARE(named->unit, unit);
+    QCOMPARE(named->named, mistake);
+    QCOMPARE(named->kind, mistake);
 }
 
 QUILMO_TEST(TestMistake)

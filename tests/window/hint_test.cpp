@@ -24,7 +24,7 @@ private slots:
 
 namespace {
 const QString cm2 = QStringLiteral("ｃ㎡"), m2 = QStringLiteral("㎡"), a = QStringLiteral("ａ"),
-              km2 = QStringLiteral("ｋ㎡");
+              ha = QStringLiteral("ｈａ"), km2 = QStringLiteral("ｋ㎡");
 
 // Where a line in the hint's size and place may paint.
 QRect lineRect(int lane, const QString &text)
@@ -112,7 +112,7 @@ void TestHint::hintShownAndErased_data()
     const auto area = [](const Block &b) { return b[3]; };
     const auto n = [](qint64 x) { return QString::number(x); };
     const QString sideUnits[] = {cm2, m2, km2}; // level 8's unit code
-    QTest::newRow("L4 unit") << 4 << Recipe([=](const Block &b) { return Answer{n(sum(b)), m2}; })
+    QTest::newRow("L4 unit") << 4 << Recipe([=](const Block &b) { return Answer{n(sum(b)), ha}; })
                              << QStringLiteral("たんいを　たしかめよう");
     QTest::newRow("L4 zeros") << 4 << Recipe([=](const Block &b) { return Answer{n(sum(b) * 1000), m2}; })
                               << QStringLiteral("0の　数を　たしかめよう");
