@@ -137,8 +137,9 @@ Answers compositeAnswers(const CompositeProblem &c, const Units &u, const Mistak
         v.add(Mistake::OnePart, static_cast<double>(W2 * H2), u.area);
         const qint64 outer = (W + W2) * H;
         v.add(Mistake::WholeRectangle, static_cast<double>(outer), u.area);
-        // The outer rectangle less the wrong piece: the right part itself,
-        // the notch as wide as the left part, or a strip the whole width.
+        // The outer rectangle less the wrong piece: the right part itself
+        // (or the right part as high as the notch), the notch as wide as the
+        // left part, or a strip the whole width.
         for (qint64 piece : {W2 * H2, W * (H - H2), (W + W2) * (H - H2)})
             v.add(Mistake::Other, static_cast<double>(outer - piece), u.area);
         break;
@@ -181,8 +182,12 @@ std::vector<Answers> figuresOf(int level, const std::array<int32_t, 4> &block, c
 void addUnitAnswers(Answers &v, int level, const std::array<int32_t, 4> &block, const ExpectedAnswer &e)
 {
     const bool mixed = levelFacts(level).family == Family::MixedUnits;
-    for (int code = unitCode(AreaUnit::SquareCentimetre); code <= unitCode(AreaUnit::SquareKilometre); ++code) {
-        const auto unit = static_cast<AreaUnit>(code);
+    // The unit asked for first, and the nearer powers of ten first: commoner.
+    std::vector<AreaUnit> units{e.unit};
+    for (int code = unitCode(AreaUnit::SquareCentimetre); code <= unitCode(AreaUnit::SquareKilometre); ++code)
+        if (code != unitCode(e.unit))
+            units.push_back(static_cast<AreaUnit>(code));
+    for (const AreaUnit unit : units) {
         const int p = tenPowerInSquareCentimetres(e.unit) - tenPowerInSquareCentimetres(unit);
         const double right = scaled(e.number, p);
         const QString text = unitText(unit);
@@ -194,9 +199,11 @@ void addUnitAnswers(Answers &v, int level, const std::array<int32_t, 4> &block, 
             if (other != text)
                 v.add(Mistake::Unit, right, other);
         // At level 9, ten and a hundred times are the sides left in mm.
-        for (int zeros = -9; zeros <= 9; ++zeros)
-            if (zeros != 0 && !(mixed && (zeros == 1 || zeros == 2)))
+        for (int zeros = 1; zeros <= 9; ++zeros) {
+            if (!(mixed && zeros <= 2))
                 v.add(Mistake::Zeros, scaled(e.number, p + zeros), text);
+            v.add(Mistake::Zeros, scaled(e.number, p - zeros), text);
+        }
     }
     v.add(Mistake::Unit, scaled(e.number, tenPowerInSquareCentimetres(e.unit) + 2), squareMillimetres());
 }

@@ -190,6 +190,10 @@ void TestMistake::classifyDrawnFigure_data()
     // Left 5 by 7, right 4 by 4: 16 is the right part, and 9 + 7 on top and left.
     QTest::newRow("L11 16 added or a part") << 11 << Block{5, 7, 1, 51} << FigureParts{4, 4} << "16" << m2 << M::Other;
     QTest::newRow("L11 left part 5 x 7") << 11 << Block{5, 7, 1, 51} << FigureParts{4, 4} << "35" << m2 << M::OnePart;
+    // Left 5 by 5, right 5 by 4: 50 outer less 20, the right part, is no perimeter.
+    QTest::newRow("L11 outer less the part") << 11 << Block{5, 5, 1, 45} << FigureParts{5, 4} << "30" << m2 << M::Other;
+    // Left 5 by 8, right 5 by 4: 80 outer less 10 by 4 is no part.
+    QTest::newRow("L11 outer less a strip") << 11 << Block{5, 8, 1, 60} << FigureParts{5, 4} << "40" << m2 << M::Other;
     QTest::newRow("L10 4 + 6, still around") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << "26" << cm2 << M::Perimeter;
     // Left 6 by 7, right 5 wide and 4 high: 20 ㎡ right, 11 × 7 = 77 outer.
     QTest::newRow("L11 outer 11 x 7") << 11 << Block{6, 7, 1, 62} << FigureParts{5, 4} << "77" << m2 << M::WholeRectangle;
@@ -243,6 +247,8 @@ void TestMistake::commonestNamed_data()
     QTest::newRow("L10 4 + 5") << 10 << Block{9, 3, 0, 27} << FigureParts{4, 5} << 24.0 << cm2 << M::Perimeter;
     QTest::newRow("L10 4 + 6") << 10 << Block{10, 3, 0, 30} << FigureParts{4, 6} << 12.0 << cm2 << M::OnePart;
     QTest::newRow("L11 6 x 7 and 5 x 4") << 11 << Block{6, 7, 1, 62} << FigureParts{5, 4} << 42.0 << m2 << M::OnePart;
+    // 10 squares of 1 ａ: a zero added in the unit asked for.
+    QTest::newRow("L4 10 a") << 4 << Block{2, 3, 4, 1} << none << 100.0 << QStringLiteral("ａ") << M::Zeros;
     // Two squares counted: only the unit can be named.
     QTest::newRow("L7 2 squares") << 7 << Block{4, 1, 0, 2} << none << 2.0 << m2 << M::Unit;
     QTest::newRow("L12 bad unit code") << 12 << Block{3, 2, 9, 6} << none << 0.0 << QString() << M::Other;
