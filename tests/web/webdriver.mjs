@@ -122,6 +122,14 @@ class HttpWebDriver {
   close() {}
 }
 
+function killGroup(child) {
+  try {
+    process.kill(-child.pid, 'SIGKILL');
+  } catch (e) {
+    // already gone
+  }
+}
+
 async function waitForPort(read, ms) {
   const end = Date.now() + ms;
   while (Date.now() < end) {
@@ -159,12 +167,11 @@ export class WebDriverBrowser {
     await waitForPort(() => existsSync(socket), 5000).catch(() => {});
     const child = spawn(executable, [...(process.env.DISPLAY ? [] : ['--headless']), '--marionette', '--no-remote', '--profile', profile, 'about:blank'],
       { stdio: 'ignore', detached: true, env: { ...process.env, PULSE_SERVER: `unix:${socket}` } });
-    child.on('exit', () => { try { process.kill(-pulse.pid, 'SIGKILL'); } catch (e) { /* gone */ } });
     const portFile = join(profile, 'MarionetteActivePort');
     const port = await waitForPort(() => existsSync(portFile) && Number(readFileSync(portFile, 'utf8')), 30000);
     const driver = await Marionette.open(port);
     await driver.command('NewSession', { capabilities: { alwaysMatch: { acceptInsecureCerts: true } } });
-    return new WebDriverBrowser('Firefox', child, driver, profile);
+    return new WebDriverBrowser('Firefox', [child, pulse], driver, profile);
   }
 
   // WebKitGTK's MiniBrowser under WebKitWebDriver, on the X display that
@@ -188,12 +195,16 @@ export class WebDriverBrowser {
     const minibrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
     await driver.command('NewSession', { capabilities: { alwaysMatch: {
       'webkitgtk:browserOptions': { binary: minibrowser, args: ['--automation'] } } } });
-    return new WebDriverBrowser('WebKit', child, driver, null);
+    return new WebDriverBrowser('WebKit', [child], driver, null);
   }
 
-  constructor(name, child, driver, profile) {
+  // processes: the browser and what it needs, each the leader of a process
+  // group of its own; close() ends them all, and so does this script's exit,
+  // whatever ends it.
+  constructor(name, processes, driver, profile) {
     this.name = name;
-    this.child = child;
+    this.processes = processes;
+    process.on('exit', () => this.processes.forEach(killGroup));
     this.driver = driver;
     this.profile = profile;
   }
@@ -211,11 +222,14 @@ export class WebDriverBrowser {
   async close() {
     await Promise.race([this.driver.command('DeleteSession').catch(() => {}), sleep(3000)]);
     this.driver.close();
-    try {
-      process.kill(-this.child.pid, 'SIGKILL');
-    } catch (e) {
-      // already gone
-    }
+    // Killed and waited for: a script that exits at once would otherwise
+    // leave the sound server behind, which only the browser's end stopped.
+    await Promise.all(this.processes.map(p => {
+      const gone = p.exitCode !== null || p.signalCode !== null ? Promise.resolve()
+        : new Promise(resolve => p.once('exit', resolve));
+      killGroup(p);
+      return Promise.race([gone, sleep(5000)]);
+    }));
     if (this.profile)
       rmSync(this.profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   }
