@@ -1,25 +1,32 @@
 // Prints tests/support/lanes, the lanes' places for the shell tests, from
-// core/lanes.h, so that no script keeps a lane's numbers of its own. CTest
-// shell_lanes fails when the committed file differs; remake it with
-//   build-test/tests/shell_lanes >tests/support/lanes
+// core/lanes.h, so that no script keeps a lane's numbers of its own.
+//   shell_lanes                  prints the file; remake it with
+//                                build-test/tests/shell_lanes >tests/support/lanes
+//   shell_lanes --check FILE     fails when FILE differs (CTest shell_lanes)
 #include "core/lanes.h"
 
 #include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 namespace {
+
+std::ostringstream out;
 
 // lane_NAME_x=([1]=.. [2]=.. [3]=..), then _y and, for a rectangle, _w and _h.
 template <typename Place>
 void perLane(const char *name, Place place, int parts)
 {
     for (int p = 0; p < parts; ++p) {
-        std::printf("lane_%s_%c=(", name, "xywh"[p]);
+        out << "lane_" << name << '_' << "xywh"[p] << "=(";
         for (int lane = 1; lane <= Lane::Count; ++lane) {
             const QRect r = place(lane);
             const int v[] = {r.x(), r.y(), r.width(), r.height()};
-            std::printf("%s[%d]=%d", lane > 1 ? " " : "", lane, v[p]);
+            out << (lane > 1 ? " [" : "[") << lane << "]=" << v[p];
         }
-        std::printf(")\n");
+        out << ")\n";
     }
 }
 
@@ -32,11 +39,11 @@ void rect(const char *name, QRect (*of)(int)) { perLane(name, of, 4); }
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
-    std::printf("# Made by shell_lanes from core/lanes.h; do not edit. Drawing panel\n"
-                "# pixels; each array is indexed by the lane, 1 to lane_count.\n");
-    std::printf("lane_count=%d\nlane_click_foot=%d\n", Lane::Count, Lane::ClickFoot);
+    out << "# Made by shell_lanes from core/lanes.h; do not edit. Drawing panel\n"
+           "# pixels; each array is indexed by the lane, 1 to lane_count.\n";
+    out << "lane_count=" << Lane::Count << "\nlane_click_foot=" << Lane::ClickFoot << "\n";
     rect("band", LaneBand::rect);
     point("invitation", Lane::invitationAt);
     point("score_line", Lane::scoreLineAt);
@@ -46,5 +53,19 @@ int main()
     point("unit_box", Lane::unitBoxAt);
     rect("keypad", Lane::keypadStrip);
     rect("check", Lane::checkButton);
-    return 0;
+    if (argc == 1) {
+        std::fputs(out.str().c_str(), stdout);
+        return 0;
+    }
+    if (argc != 3 || std::strcmp(argv[1], "--check") != 0) {
+        std::fprintf(stderr, "usage: shell_lanes [--check FILE]\n");
+        return 2;
+    }
+    std::ifstream file(argv[2]);
+    std::stringstream committed;
+    committed << file.rdbuf();
+    if (committed.str() == out.str())
+        return 0;
+    std::fprintf(stderr, "shell_lanes: %s differs from core/lanes.h; remake it\n", argv[2]);
+    return 1;
 }
