@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/randomsource.h"
+#include "core/readingaids.h"
 #include "core/rowtable.h"
 
 #include <cstdint>
@@ -13,5 +14,5 @@ struct Module1 {
     int16_t RowIndex = 1;       // answer lane being worked on, 1 to 3
     ::RowTable RowTable;
     RandomSource Random;
-
+    ReadingAids Aids;           // the level panel's switches
 };

@@ -10,6 +10,11 @@
 
 #include <cmath>
 
+QString indexed(const char *control, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
+}
+
 void QuietLabel::mousePressEvent(QMouseEvent *e)
 {
     e->accept();

@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+// A control's objectName: its designed name with its index, "Command5(1)".
+QString indexed(const char *control, int index);
+
 // A label without a handler: it takes its clicks, so they neither beep nor
 // reach the panel beneath it.
 class QuietLabel : public QLabel {

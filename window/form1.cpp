@@ -20,11 +20,6 @@
 
 namespace {
 
-QString indexed(const char *control, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
-}
-
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect place,
                     QColor face, const QFont &font)
 {
@@ -146,6 +141,7 @@ void Form1::buildLevelPanel()
         Option2[i] = o;
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int i) { Option2_Click(i); });
+    buildSwitches();
 }
 
 void Form1::buildDrawingPanel()

@@ -15,6 +15,7 @@
 #include <array>
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -52,6 +53,7 @@ public:
     std::array<QRadioButton *, LevelCount> Option2{}; // the levels L01 to L12
     QPushButton *Command10 = nullptr;             // けってい: decide
     QPushButton *Command2 = nullptr;              // おわり: exit
+    std::array<QCheckBox *, 3> Check1{};          // よみあげ, ふりがな, よみやすい　もじ
 
     // Drawing panel
     std::array<DrawingPanel *, 1> Picture1{};     // the panel the problems are drawn on
@@ -96,6 +98,9 @@ public:
 
 private:
     void buildLevelPanel();
+    // The reading aids' switches below the level choices.
+    void buildSwitches();
+    void layOutSwitches();
     void buildDrawingPanel();
     void buildLane(int r);
     void layOutDrawingPanel();

@@ -34,6 +34,7 @@ void Form1::Form_Load()
         // The window itself is laid out for an 800-pixel screen.
         setFixedSize(NarrowClient);
     }
+    layOutSwitches();
     layOutDrawingPanel();
     Picture7->move(4, 4);
     Picture7->show();

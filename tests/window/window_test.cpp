@@ -5,6 +5,7 @@
 #include "window/mainwindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,8 @@ private slots:
     void windowIconIsOurs();
     void drawingPanelBuiltAfterFirstFrame_data();
     void drawingPanelBuiltAfterFirstFrame();
+    void switchesBelowTheChoices_data();
+    void switchesBelowTheChoices();
 };
 
 void TestWindow::layoutFollowsScreenWidth_data()
@@ -367,3 +370,36 @@ void TestWindow::drawingPanelBuiltAfterFirstFrame()
 
 QUILMO_TEST(TestWindow)
 #include "window_test.moc"
+
+void TestWindow::switchesBelowTheChoices_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::newRow("wide") << 1024;
+    QTest::newRow("narrow") << 800;
+}
+
+// Each switch turns its aid on and off for the whole window; the three keep
+// clear of the choices and of each other, inside the panel.
+void TestWindow::switchesBelowTheChoices()
+{
+    QFETCH(int, screen);
+    FormDriver d(screen);
+    Form1 &f = *d.form;
+    const QRect inside = f.Picture7->client()->rect();
+    const bool ReadingAids::*flags[] = {&ReadingAids::ReadAloud, &ReadingAids::Furigana, &ReadingAids::ReadableFace};
+    const char *captions[] = {"よみあげ", "ふりがな", "よみやすい　もじ"};
+    for (int i = 0; i < 3; ++i) {
+        QCheckBox *s = f.Check1[i];
+        QCOMPARE(s->text(), QString::fromUtf8(captions[i]));
+        QVERIFY(inside.contains(s->geometry()));
+        QVERIFY(s->geometry().top() > f.Option2.back()->geometry().bottom());
+        if (i > 0)
+            QVERIFY(s->geometry().left() > f.Check1[i - 1]->geometry().right());
+        QVERIFY(s->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!(d.state().Aids.*flags[i]));
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 4, s->height() / 2));
+        QVERIFY(d.state().Aids.*flags[i]);
+        QTest::keyClick(s, Qt::Key_Space);
+        QVERIFY(!(d.state().Aids.*flags[i]));
+    }
+}

@@ -1,0 +1,60 @@
+#include "window/form1.h"
+
+#include "core/screenwidth.h"
+#include "drawing/colours.h"
+#include "drawing/fonts.h"
+#include "window/controls.h"
+
+#include <QCheckBox>
+
+namespace {
+
+// A switch answers to a click anywhere on its row, as the level choices do.
+class SwitchBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+struct SwitchFacts {
+    const char *caption;
+    int left;
+    int width;
+};
+
+// In the level panel's free space below the choices, side by side.
+constexpr SwitchFacts Switches[] = {
+    {"よみあげ", 37, 140},
+    {"ふりがな", 187, 140},
+    {"よみやすい　もじ", 337, 230},
+};
+constexpr int WideTop = 670, WideHeight = 37;   // the wide choices end at 652
+constexpr int NarrowTop = 500, NarrowHeight = 26; // the narrow ones at 500, in a 526-pixel box
+
+} // namespace
+
+void Form1::buildSwitches()
+{
+    QWidget *c = Picture7->client();
+    bool ReadingAids::*const flags[] = {&ReadingAids::ReadAloud, &ReadingAids::Furigana, &ReadingAids::ReadableFace};
+    for (int i = 0; i < static_cast<int>(Check1.size()); ++i) {
+        QCheckBox *s = new SwitchBox(QString::fromUtf8(Switches[i].caption), c);
+        s->setObjectName(indexed("Check1", i));
+        s->setFont(Fonts::make(Fonts::Gothic, 16, true));
+        setFace(s, QPalette::Window, Rgb::lavender());
+        s->setBackgroundRole(QPalette::Window);
+        s->setAutoFillBackground(true);
+        connect(s, &QCheckBox::toggled, this, [this, flag = flags[i]](bool on) { m_.Aids.*flag = on; });
+        Check1[i] = s;
+    }
+}
+
+void Form1::layOutSwitches()
+{
+    const bool wide = isWideLayout(m_.ScreenWidthPx);
+    for (int i = 0; i < static_cast<int>(Check1.size()); ++i)
+        Check1[i]->setGeometry(Switches[i].left, wide ? WideTop : NarrowTop, Switches[i].width,
+                               wide ? WideHeight : NarrowHeight);
+}
