@@ -16,10 +16,14 @@ BorderBox::BorderBox(const QString &name, QWidget *parent, QWidget *client)
 
 void BorderBox::setBackground(QColor c)
 {
-    QPalette pal = client_->palette();
+    // The box fills itself and draws its border over that fill. A client
+    // filling the inside would be painted after the border, and where the
+    // drill is drawn smaller its edge rows round onto the border's and hide
+    // it (the tally's cards lost their bottom edges on 800-pixel screens).
+    QPalette pal = palette();
     pal.setColor(QPalette::Window, c);
-    client_->setPalette(pal);
-    client_->setAutoFillBackground(true);
+    setPalette(pal);
+    setAutoFillBackground(true);
 }
 
 void BorderBox::resizeEvent(QResizeEvent *e)

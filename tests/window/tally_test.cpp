@@ -1,11 +1,14 @@
 // The tally after the finish: over the level panel, one card for each
 // started lane, and back to the level panel with its button.
 #include "support/formdriver.h"
+#include "window/mainwindow.h"
 #include "window/tallypanel.h"
 #include "support/testregistry.h"
 
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestTallyPanel : public QObject {
@@ -14,6 +17,8 @@ private slots:
     void playedLanesAreTallied();
     void noLaneNoTally();
     void longListsEndWithACount();
+    void cardsShowEveryEdge_data();
+    void cardsShowEveryEdge();
 };
 
 namespace {
@@ -128,6 +133,54 @@ void TestTallyPanel::longListsEndWithACount()
     const int shown = lines.count(QStringLiteral("1000000㎡"));
     QVERIFY(shown > 0);
     QVERIFY(split.last().endsWith(QStringLiteral("ほか%1もん").arg(60 - shown)));
+}
+
+void TestTallyPanel::cardsShowEveryEdge_data()
+{
+    QTest::addColumn<int>("screenWidth");
+    QTest::addColumn<QSize>("window");
+    // An 800 x 600 screen draws the 800-pixel layout a little smaller.
+    QTest::newRow("800 layout on an 800-pixel screen") << 800 << QSize(788, 534);
+    QTest::newRow("800 layout at design size") << 800 << QSize(800, 542);
+    QTest::newRow("wide layout at design size") << 1280 << QSize(1018, 743);
+    QTest::newRow("wide layout drawn smaller") << 1280 << QSize(1012, 722);
+}
+
+// Down a column of the window through the tally, left of every card's text:
+// each card's white inside must be parted from the tally's light yellow by
+// its edge, above (dark) and below (grey, then a white outer line).
+void TestTallyPanel::cardsShowEveryEdge()
+{
+    QFETCH(int, screenWidth);
+    QFETCH(QSize, window);
+    FormDriver d(screenWidth);
+    MainWindow main(*d.form);
+    main.resize(window);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    d.start(1);
+    d.startRow(1);
+    d.startRow(2);
+    d.platform.answers = {MsgAnswer::Yes};
+    d.click(QStringLiteral("Command8(0)"));
+    const auto *tally = d.find<TallyPanel>(QStringLiteral("Tally"));
+    QVERIFY(tally && tally->isVisible());
+
+    const auto *view = main.findChild<QGraphicsView *>();
+    const auto drawn = [&](QPoint inForm) {
+        if (!view || !view->isVisible())
+            return d.form->mapTo(&main, inForm);
+        return view->viewport()->mapTo(&main, view->mapFromScene(QPointF(inForm) + QPointF(0.5, 0.5)));
+    };
+    const QRect t = tally->geometry();
+    const QPoint top = drawn(QPoint(t.left() + 17, t.top())), bottom = drawn(QPoint(t.left() + 17, t.bottom()));
+    const QImage shot = main.grab().toImage();
+    QString column; // w white, y light yellow, e anything else
+    for (int y = top.y(); y <= std::min(bottom.y(), shot.height() - 1); ++y) {
+        const QRgb c = shot.pixel(top.x(), y);
+        column += c == qRgb(255, 255, 255) ? QLatin1Char('w') : c == qRgb(255, 255, 192) ? QLatin1Char('y') : QLatin1Char('e');
+    }
+    QVERIFY2(column.count(QRegularExpression(QStringLiteral("ye+w+e+w*y"))) == 2, qPrintable(column));
 }
 
 QUILMO_TEST(TestTallyPanel)
