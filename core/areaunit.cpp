@@ -26,3 +26,45 @@ std::optional<AreaUnit> areaUnitOfText(const QString &text)
             return static_cast<AreaUnit>(code);
     return std::nullopt;
 }
+
+QString unitReading(AreaUnit unit)
+{
+    switch (unit) {
+    case AreaUnit::SquareCentimetre: return QStringLiteral("へいほうセンチメートル");
+    case AreaUnit::SquareMetre: return QStringLiteral("へいほうメートル");
+    case AreaUnit::Are: return QStringLiteral("アール");
+    case AreaUnit::Hectare: return QStringLiteral("ヘクタール");
+    case AreaUnit::SquareKilometre: return QStringLiteral("へいほうキロメートル");
+    }
+    return {};
+}
+
+QString lengthText(LengthUnit unit)
+{
+    switch (unit) {
+    case LengthUnit::Millimetre: return QStringLiteral("mm");
+    case LengthUnit::Centimetre: return QStringLiteral("cm");
+    case LengthUnit::Metre: return QStringLiteral("m");
+    case LengthUnit::Kilometre: return QStringLiteral("km");
+    }
+    return {};
+}
+
+QString lengthReading(LengthUnit unit)
+{
+    switch (unit) {
+    case LengthUnit::Millimetre: return QStringLiteral("ミリメートル");
+    case LengthUnit::Centimetre: return QStringLiteral("センチメートル");
+    case LengthUnit::Metre: return QStringLiteral("メートル");
+    case LengthUnit::Kilometre: return QStringLiteral("キロメートル");
+    }
+    return {};
+}
+
+std::optional<LengthUnit> lengthUnitOfText(const QString &text)
+{
+    for (LengthUnit u : {LengthUnit::Millimetre, LengthUnit::Centimetre, LengthUnit::Metre, LengthUnit::Kilometre})
+        if (text == lengthText(u))
+            return u;
+    return std::nullopt;
+}

@@ -23,6 +23,16 @@ QString unitText(AreaUnit unit);
 // The unit whose text this is exactly, none for any other text.
 std::optional<AreaUnit> areaUnitOfText(const QString &text);
 
+// How a teacher says the unit, in kana: the system's voices misread the
+// square signs and the full-width letters.
+QString unitReading(AreaUnit unit);
+
+// The lengths the figures' sides are given in.
+enum class LengthUnit { Millimetre, Centimetre, Metre, Kilometre };
+QString lengthText(LengthUnit unit);
+QString lengthReading(LengthUnit unit);
+std::optional<LengthUnit> lengthUnitOfText(const QString &text);
+
 // How many square centimetres one unit holds, as a power of ten: 1 ㎡ is
 // 10^4 ｃ㎡, 1 ａ 10^6, 1 ｈａ 10^8, 1 ｋ㎡ 10^10.
 constexpr int tenPowerInSquareCentimetres(AreaUnit unit)

@@ -230,5 +230,6 @@ FamilyResult CompositeFamily(FamilyContext &ctx)
     drawComposite(ctx.panel, ctx.y0, c);
     FamilyResult result = withStandardBoxes(ctx.row, compositeBlock(c));
     result.parts = compositeParts(c);
+    result.asked = static_cast<int32_t>(c.kind);
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/canvas.h"
+#include "core/areaunit.h"
 #include "core/randomsource.h"
 #include "core/lanes.h"
 #include "core/rowtable.h"
@@ -28,6 +29,7 @@ struct FamilyResult {
     QPoint numberBox;
     QPoint unitBox;
     FigureParts parts{}; // kept beside the block, for naming a pupil's mistake
+    int32_t asked = 0;   // how it was asked, where the block does not tell
 };
 
 // Every family puts the answer boxes in the same places.
@@ -60,6 +62,12 @@ inline QString digits(int x)
 {
     return QString::number(x);
 }
+
+// A side as a problem states it.
+struct SideLength {
+    int n;
+    LengthUnit unit;
+};
 
 // The families, by level.
 FamilyResult UnitSquareFamily(FamilyContext &ctx);  // levels 1 to 6

@@ -12,23 +12,25 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 namespace {
 
 // The catalogue: every hint a wrong answer can show, the commonest mistake
-// first, with its line. Which levels name each is a column of the levels.
+// first, with its line and how the line is read aloud. Which levels name each is a column of the levels.
 struct CatalogueRow {
     Mistake kind;
-    const char *line; // UTF-8
+    const char *line;    // UTF-8
+    const char *reading; // the line in kana, as it is read aloud
 };
 constexpr CatalogueRow Catalogue[] = {
-    {Mistake::OnePart, "2つの　面積を　合わせよう"},
-    {Mistake::WholeRectangle, "へこんだ　ところを　ひこう"},
-    {Mistake::Perimeter, "それは　まわりの　長さだよ"},
-    {Mistake::SidesAdded, "たし算ではなく　かけ算だよ"},
-    {Mistake::Millimetres, "mmを　cmに　なおそう"},
-    {Mistake::Zeros, "0の　数を　たしかめよう"},
-    {Mistake::Unit, "たんいを　たしかめよう"},
+    {Mistake::OnePart, "2つの　面積を　合わせよう", "ふたつの　めんせきを　あわせよう"},
+    {Mistake::WholeRectangle, "へこんだ　ところを　ひこう", "へこんだ　ところを　ひこう"},
+    {Mistake::Perimeter, "それは　まわりの　長さだよ", "それは　まわりの　ながさだよ"},
+    {Mistake::SidesAdded, "たし算ではなく　かけ算だよ", "たしざんではなく　かけざんだよ"},
+    {Mistake::Millimetres, "mmを　cmに　なおそう", "ミリメートルを　センチメートルに　なおそう"},
+    {Mistake::Zeros, "0の　数を　たしかめよう", "ぜろの　かずを　たしかめよう"},
+    {Mistake::Unit, "たんいを　たしかめよう", "たんいを　たしかめよう"},
 };
 
 // The place in the catalogue; Other comes after every row.
@@ -284,11 +286,30 @@ Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double n
     return nameOf(model(level, block, parts, *expected, &sought), number, sought.unit, levelFacts(level).mistakes);
 }
 
+namespace {
+
+// The line of a hint that names no mistake, and its reading.
+std::pair<const char *, const char *> tryAgain(int level)
+{
+    const Family family = levelFacts(level).family;
+    if (family == Family::UnitSquares || family == Family::Transformed)
+        return {"もういちど　かぞえよう", "もういちど　かぞえよう"};
+    return {"もういちど　考えよう", "もういちど　かんがえよう"};
+}
+
+} // namespace
+
 QString HintText(Mistake mistake, int level)
 {
     if (const char *line = lineOf(mistake))
         return QString::fromUtf8(line);
-    const Family family = levelFacts(level).family;
-    const bool counting = family == Family::UnitSquares || family == Family::Transformed;
-    return counting ? QStringLiteral("もういちど　かぞえよう") : QStringLiteral("もういちど　考えよう");
+    return QString::fromUtf8(tryAgain(level).first);
+}
+
+QString HintReading(Mistake mistake, int level)
+{
+    const int i = rank(mistake);
+    if (i < static_cast<int>(std::size(Catalogue)))
+        return QString::fromUtf8(Catalogue[i].reading);
+    return QString::fromUtf8(tryAgain(level).second);
 }

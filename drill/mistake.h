@@ -59,5 +59,6 @@ std::vector<MistakenAnswer> MistakenAnswers(int level, const std::array<int32_t,
 Mistake ClassifyMistake(int level, const std::array<int32_t, 4> &block, double number, const QString &unit,
                         const std::optional<FigureParts> &parts = std::nullopt);
 
-// The one line a lane shows after a wrong try.
+// The one line a lane shows after a wrong try, and how it is read aloud.
 QString HintText(Mistake mistake, int level);
+QString HintReading(Mistake mistake, int level);

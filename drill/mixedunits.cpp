@@ -11,11 +11,18 @@ SidedRectangle chooseMixedUnits(RandomSource &random)
     return r;
 }
 
-QString mixedUnitsLine(const SidedRectangle &r)
+std::array<SideLength, 2> mixedUnitsSides(const SidedRectangle &r)
 {
     if (r.u == 0)
-        return QStringLiteral("たて") + digits(r.H) + QStringLiteral("cm, 横") + digits(10 * r.W) + QStringLiteral("mm");
-    return QStringLiteral("たて") + digits(10 * r.H) + QStringLiteral("mm,横") + digits(r.W) + QStringLiteral("cm");
+        return {{{r.H, LengthUnit::Centimetre}, {10 * r.W, LengthUnit::Millimetre}}};
+    return {{{10 * r.H, LengthUnit::Millimetre}, {r.W, LengthUnit::Centimetre}}};
+}
+
+QString mixedUnitsLine(const SidedRectangle &r)
+{
+    const auto [tate, yoko] = mixedUnitsSides(r);
+    const QString comma = r.u == 0 ? QStringLiteral(", 横") : QStringLiteral(",横");
+    return QStringLiteral("たて") + digits(tate.n) + lengthText(tate.unit) + comma + digits(yoko.n) + lengthText(yoko.unit);
 }
 
 void drawMixedUnits(Canvas &panel, int y0, const SidedRectangle &r)

@@ -86,6 +86,7 @@ void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
         table.set(row, Col::block(N, j + 1), result.block[j]);
     for (int i = 0; i < 2; ++i)
         table.set(row, Col::FigurePart(N, i), result.parts[i]);
+    table.set(row, Col::Asked(N), result.asked);
     boxes.placeBoxes(row, result.numberBox, result.unitBox);
     boxes.resetBoxes(row);
 }

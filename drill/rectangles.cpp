@@ -3,9 +3,14 @@
 namespace {
 QString lengthUnit(int u)
 {
-    return u == 1 ? QStringLiteral("m") : (u == 2 ? QStringLiteral("km") : QStringLiteral("cm"));
+    return lengthText(sideUnit(u));
 }
 } // namespace
+
+LengthUnit sideUnit(int u)
+{
+    return u == 1 ? LengthUnit::Metre : (u == 2 ? LengthUnit::Kilometre : LengthUnit::Centimetre);
+}
 
 SidedRectangle chooseRectangle(RandomSource &random)
 {

@@ -9,6 +9,9 @@ struct SidedRectangle {
     int u = 0; // 0 cm, 1 m, 2 km
 };
 
+// The unit of the sides of a stored code u.
+LengthUnit sideUnit(int u);
+
 SidedRectangle chooseRectangle(RandomSource &random);
 // The two lines beside the figure.
 QString rectangleFirstLine(const SidedRectangle &r);

@@ -2,19 +2,9 @@
 
 namespace {
 
-// A rectangle reads "たて <first>, 横 <second>", a square names one side;
-// both end with the shape and the question.
-QString sidesLine(int W, int H, const QString &first, const QString &second, const QString &squareSide,
-                  const QString &question)
+QString side(const SideLength &s)
 {
-    if (W == H)
-        return QStringLiteral("１辺の長さが") + squareSide + QStringLiteral("の正方形") + question;
-    return QStringLiteral("たて") + first + QStringLiteral(", 横") + second + QStringLiteral("の長方形") + question;
-}
-
-QString askIn(AreaUnit unit)
-{
-    return QStringLiteral("の面積は、何") + unitText(unit) + QStringLiteral("ですか。");
+    return digits(s.n) + lengthText(s.unit);
 }
 
 } // namespace
@@ -38,34 +28,39 @@ int oneUnitScale(int U)
     return U == 2 ? 10 : U == 3 ? 100 : 1;
 }
 
-QString oneUnitLine(int W, int H, int U)
+QString sidesLine(const SidesProblem &p)
 {
-    struct Wording {
-        QString length;
-        QString question;
-    };
-    static const Wording wordings[] = {
-        {QStringLiteral("cm"), QStringLiteral("の面積を求めましょう。")},
-        {QStringLiteral("m"), QStringLiteral("の面積を求めましょう。")},
-        {QStringLiteral("m"), askIn(AreaUnit::Are)},
-        {QStringLiteral("m"), askIn(AreaUnit::Hectare)},
-        {QStringLiteral("km"), askIn(AreaUnit::SquareKilometre)},
-    };
-    const Wording &w = wordings[U >= 0 && U <= 4 ? U : 0];
-    const int scale = oneUnitScale(U);
-    const QString first = digits(scale * W) + w.length;
-    return sidesLine(W, H, first, digits(scale * H) + w.length, first, w.question);
+    const QString question = p.askedIn ? QStringLiteral("の面積は、何") + unitText(*p.askedIn) + QStringLiteral("ですか。")
+                                       : QStringLiteral("の面積を求めましょう。");
+    // A rectangle reads "たて <first>, 横 <second>", a square names one side;
+    // both end with the shape and the question.
+    if (p.square)
+        return QStringLiteral("１辺の長さが") + side(p.squareSide) + QStringLiteral("の正方形") + question;
+    return QStringLiteral("たて") + side(p.first) + QStringLiteral(", 横") + side(p.second) + QStringLiteral("の長方形") +
+           question;
 }
 
-QString twoUnitLine(int W, int H, int U)
+SidesProblem oneUnitProblem(int W, int H, int U)
+{
+    static const LengthUnit lengths[] = {LengthUnit::Centimetre, LengthUnit::Metre, LengthUnit::Metre, LengthUnit::Metre,
+                                         LengthUnit::Kilometre};
+    const int u = U >= 0 && U <= 4 ? U : 0;
+    const int scale = oneUnitScale(u);
+    const SideLength first{scale * W, lengths[u]};
+    std::optional<AreaUnit> asked;
+    if (u >= 2)
+        asked = static_cast<AreaUnit>(u);
+    return {W == H, first, {scale * H, lengths[u]}, first, asked};
+}
+
+SidesProblem twoUnitProblem(int W, int H, int U)
 {
     const AreaUnit answer = twoUnitAnswer(U);
     if (answer == AreaUnit::SquareMetre) {
-        const QString first = digits(100 * W) + QStringLiteral("cm");
-        return sidesLine(W, H, first, digits(H) + QStringLiteral("m"), first, askIn(answer));
+        const SideLength first{100 * W, LengthUnit::Centimetre};
+        return {W == H, first, {H, LengthUnit::Metre}, first, answer};
     }
-    return sidesLine(W, H, digits(W) + QStringLiteral("km"), digits(1000 * H) + QStringLiteral("m"),
-                     digits(1000 * W) + QStringLiteral("m"), askIn(answer));
+    return {W == H, {W, LengthUnit::Kilometre}, {1000 * H, LengthUnit::Metre}, {1000 * W, LengthUnit::Metre}, answer};
 }
 
 AreaUnit twoUnitAnswer(int U)

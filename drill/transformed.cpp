@@ -144,7 +144,7 @@ Transformed chooseTransformed(RandomSource &random, const RowTable &table, int r
 
 void drawTransformed(Canvas &panel, int y0, const Transformed &shape)
 {
-    drawLegend(panel, 1, y0);
+    drawLegend(panel, TransformedLegendLevel, y0);
     drawGrid(panel, y0, 4, 4);
     if (shape.s <= 3)
         verticalStrip(panel, y0, shape.s, shape.b);

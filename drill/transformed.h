@@ -28,5 +28,8 @@ constexpr int TransformedPairs = [] {
 // this many draws in a row were turned down for it.
 constexpr int TransformedRestartLimit = 10;
 
+// The level whose legend the figures are drawn with: squares of 1 cm.
+constexpr int TransformedLegendLevel = 1;
+
 Transformed chooseTransformed(RandomSource &random, const RowTable &table, int row, int N);
 void drawTransformed(Canvas &panel, int y0, const Transformed &shape);
