@@ -2,7 +2,7 @@
 // changed, at every scale, so that repainting that area shows all of it; and
 // a blank forgets only what it covers at every scale.
 #include "drawing/canvas.h"
-#include "support/formdriver.h"
+#include "support/pixels.h"
 #include "support/testregistry.h"
 
 #include <QPainter>

@@ -1,5 +1,5 @@
 // How levels 10 to 12 choose a problem: draw order, the rules against
-// repeats and their caps, running out of fresh pairs, and long lanes.
+// repeats and their caps, and running out of fresh pairs.
 #include "compositecheck.h"
 #include "support/testregistry.h"
 
@@ -16,10 +16,6 @@ private slots:
     void seededRowsKeepTheRules();
     void exhaustedKinds_data();
     void exhaustedKinds();
-    void longRowsFinishAndCheck_data();
-    void longRowsFinishAndCheck();
-    void fontBackTo24_data();
-    void fontBackTo24();
 };
 
 void TestCompositeRules::draws_data()
@@ -157,58 +153,6 @@ void TestCompositeRules::exhaustedKinds()
         if (freeW != 0)
             QCOMPARE(Pair(c.W, c.H), Pair(freeW, freeH));
     }
-}
-
-void TestCompositeRules::longRowsFinishAndCheck_data()
-{
-    seededRowsKeepTheRules_data();
-}
-
-// A lane of 99 problems in the window; each answer is taken in the stored
-// unit only.
-void TestCompositeRules::longRowsFinishAndCheck()
-{
-    QFETCH(int, level);
-    FormDriver d;
-    d.start(level);
-    d.startRow(1);
-    while (d.problem(1) < RowTable::MaxProblems)
-        d.newProblem(1);
-    QCOMPARE(d.state().RowTable.rejectedWrites(), 0);
-    for (int k = 1; k <= RowTable::MaxProblems; ++k) {
-        const auto b = d.block(1, k);
-        QVERIFY2(madeByLevelKind(level, b), qPrintable(QStringLiteral("problem %1").arg(k)));
-        for (int u = 0; u <= 4; ++u) {
-            const QString unit = unitText(static_cast<AreaUnit>(u));
-            QCOMPARE(IsRightAnswer(level, b, b[3], unit), u == b[2]);
-            QVERIFY(!IsRightAnswer(level, b, b[3] + 1, unit));
-        }
-    }
-}
-
-// Every score line after a composite problem, and a level-8 problem after
-// the last one, print at 24 points.
-void TestCompositeRules::fontBackTo24_data()
-{
-    longRowsFinishAndCheck_data();
-}
-
-void TestCompositeRules::fontBackTo24()
-{
-    QFETCH(int, level);
-    FormDriver d;
-    d.start(level);
-    d.startRow(3);
-    for (int N = 1; N <= 9; ++N) {
-        if (N == 9)
-            d.state().Level = 8;
-        if (N > 1)
-            d.newProblem(3);
-        const QString line = ScoreLine(d.state().Level, N, MarkText(d.state().RowTable, 3, N));
-        QVERIFY2(textShown(d.image(), 30, 515, 24, line, 550, true), qPrintable(line));
-        QCOMPARE(d.form->panel().fontSizePt(), 24.0);
-    }
-    QVERIFY(!textShown(d.image(), 30, 515, 22, ScoreLine(8, 9, {}), 550, true)); // sizes do differ
 }
 
 QUILMO_TEST(TestCompositeRules)

@@ -3,7 +3,7 @@
 // What the composite-figure tests share: scripted draws, range checks and
 // readers of what the panel shows.
 #include "drill/composite.h"
-#include "support/formdriver.h"
+#include "support/pixels.h"
 #include "drill/judge.h"
 #include "drill/newproblem.h"
 #include "support/scriptedrandom.h"

@@ -1,12 +1,10 @@
 // Reading the number box, judging answers, the keypad's index maps and the
 // lanes' click areas: the pure parts of answering, row by row.
-#include "support/formdriver.h"
 #include "drill/judge.h"
 #include "drill/keymap.h"
 #include "drill/rowat.h"
 #include "support/testregistry.h"
 
-#include <QPushButton>
 #include <QTest>
 
 #include <cmath>
@@ -184,12 +182,6 @@ void TestJudge::keypadMaps()
         return;
     QCOMPARE(key->row, row);
     QCOMPARE(QString(key->ch), appends);
-    // The button of that index shows the same character in that lane's strip.
-    FormDriver d;
-    auto *b = d.find<QPushButton>(QStringLiteral("%1(%2)").arg(digit ? "Command6" : "Command1").arg(index));
-    QVERIFY(b);
-    QCOMPARE(b->text(), appends);
-    QCOMPARE(b->parentWidget()->parentWidget(), d.form->Picture6[row - 1]);
 }
 
 void TestJudge::rowAt_data()

@@ -96,16 +96,6 @@ Answer rightAnswer(int level, const std::array<int32_t, 4> &b)
     return {QString::number(b[3]), QString::fromUtf8(unit)};
 }
 
-int countColour(const QImage &image, const QRect &r, QRgb c)
-{
-    int n = 0;
-    const QRect area = r & image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += (image.pixel(x, y) & 0xffffff) == (c & 0xffffff);
-    return n;
-}
-
 void FormDriver::newProblem(int row)
 {
     state().RowIndex = static_cast<int16_t>(row);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/form1.h"
+#include "support/pixels.h"
 #include "support/scriptedplatform.h"
 
 #include <QImage>
@@ -52,7 +53,3 @@ struct Answer {
     QString unit;
 };
 Answer rightAnswer(int level, const std::array<int32_t, 4> &block);
-
-// Pixels of exactly colour c inside r.
-int countColour(const QImage &image, const QRect &r, QRgb c);
-inline QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }

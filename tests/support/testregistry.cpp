@@ -1,8 +1,5 @@
 #include "support/testregistry.h"
 
-#include "drawing/fonts.h"
-#include "window/form1.h"
-
 #include <QApplication>
 #include <QTest>
 
@@ -25,11 +22,11 @@ int registerTest(const char *name, std::function<QObject *()> make)
     return static_cast<int>(registry().size());
 }
 
-int runRegisteredTests(int argc, char **argv)
+int runRegisteredTests(int argc, char **argv, const std::function<void()> &prepare)
 {
     QApplication app(argc, argv);
-    prepareApplication();
-    Fonts::loadEmbedded();
+    if (prepare)
+        prepare();
     // "tst_x TestClass [functions...]" runs that class alone.
     const char *only = argc > 1 ? argv[1] : nullptr;
     const bool named = only && std::any_of(registry().begin(), registry().end(),

@@ -1,6 +1,7 @@
 // Controls without a handler take their clicks; the boxes' menu opens whole,
 // in the desktop's colours.
 #include "support/formdriver.h"
+#include "drill/keymap.h"
 #include "support/testregistry.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -17,6 +19,7 @@ private slots:
     void clicksOnQuietControlsDoNothing_data();
     void clicksOnQuietControlsDoNothing();
     void boxMenuIsItsOwnWindow();
+    void keysShowWhatTheyAppend();
 };
 
 void TestControls::clicksOnQuietControlsDoNothing_data()
@@ -73,6 +76,26 @@ void TestControls::boxMenuIsItsOwnWindow()
     QCOMPARE(menu->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
     QVERIFY(menu->screen()->geometry().contains(menu->geometry()));
     menu->close();
+}
+
+// Each key shows the character its index appends, in that lane's strip.
+void TestControls::keysShowWhatTheyAppend()
+{
+    FormDriver d;
+    int keys = 0;
+    for (QPushButton *b : d.form->findChildren<QPushButton *>()) {
+        const QString name = b->objectName();
+        const bool digit = name.startsWith(QLatin1String("Command6("));
+        if (!digit && !name.startsWith(QLatin1String("Command1(")))
+            continue;
+        const int index = name.section(u'(', 1).chopped(1).toInt();
+        const auto key = digit ? DigitKey(index) : UnitKey(index);
+        QVERIFY2(key, qPrintable(name));
+        QCOMPARE(b->text(), QString(key->ch));
+        QCOMPARE(b->parentWidget()->parentWidget(), d.form->Picture6[key->row - 1]);
+        ++keys;
+    }
+    QCOMPARE(keys, 3 * (10 + 6));
 }
 
 QUILMO_TEST(TestControls)

@@ -1,6 +1,7 @@
 // Levels 10 to 12 as drawn and worded: figures read back from the panel,
 // the text problems and the level-12 kind schedule.
-#include "compositecheck.h"
+#include "drill/compositecheck.h"
+#include "support/formdriver.h"
 #include "support/testregistry.h"
 
 #include <QTest>
@@ -17,6 +18,10 @@ private slots:
     void textAgreesWithStoredAnswer();
     void levelTwelveSchedule_data();
     void levelTwelveSchedule();
+    void longRowsFinishAndCheck_data();
+    void longRowsFinishAndCheck();
+    void fontBackTo24_data();
+    void fontBackTo24();
 };
 
 void TestComposite::figures_data()
@@ -193,6 +198,61 @@ void TestComposite::levelTwelveSchedule()
     else if (textShown(d.image(), 40, 350, 22, twoUnitLine(b[0], b[1], b[2] == 1 ? 0 : 2), 500, true))
         shown = 2;
     QCOMPARE(shown, K);
+}
+
+void TestComposite::longRowsFinishAndCheck_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::newRow("L10") << 10;
+    QTest::newRow("L11") << 11;
+    QTest::newRow("L12") << 12;
+}
+
+// A lane of 99 problems in the window; each answer is taken in the stored
+// unit only.
+void TestComposite::longRowsFinishAndCheck()
+{
+    QFETCH(int, level);
+    FormDriver d;
+    d.start(level);
+    d.startRow(1);
+    while (d.problem(1) < RowTable::MaxProblems)
+        d.newProblem(1);
+    QCOMPARE(d.state().RowTable.rejectedWrites(), 0);
+    for (int k = 1; k <= RowTable::MaxProblems; ++k) {
+        const auto b = d.block(1, k);
+        QVERIFY2(madeByLevelKind(level, b), qPrintable(QStringLiteral("problem %1").arg(k)));
+        for (int u = 0; u <= 4; ++u) {
+            const QString unit = unitText(static_cast<AreaUnit>(u));
+            QCOMPARE(IsRightAnswer(level, b, b[3], unit), u == b[2]);
+            QVERIFY(!IsRightAnswer(level, b, b[3] + 1, unit));
+        }
+    }
+}
+
+// Every score line after a composite problem, and a level-8 problem after
+// the last one, print at 24 points.
+void TestComposite::fontBackTo24_data()
+{
+    longRowsFinishAndCheck_data();
+}
+
+void TestComposite::fontBackTo24()
+{
+    QFETCH(int, level);
+    FormDriver d;
+    d.start(level);
+    d.startRow(3);
+    for (int N = 1; N <= 9; ++N) {
+        if (N == 9)
+            d.state().Level = 8;
+        if (N > 1)
+            d.newProblem(3);
+        const QString line = ScoreLine(d.state().Level, N, MarkText(d.state().RowTable, 3, N));
+        QVERIFY2(textShown(d.image(), 30, 515, 24, line, 550, true), qPrintable(line));
+        QCOMPARE(d.form->panel().fontSizePt(), 24.0);
+    }
+    QVERIFY(!textShown(d.image(), 30, 515, 22, ScoreLine(8, 9, {}), 550, true)); // sizes do differ
 }
 
 QUILMO_TEST(TestComposite)
