@@ -49,23 +49,24 @@ void TestCheck::tryOutcome_data()
     QTest::addColumn<int>("mark");
     QTest::addColumn<bool>("finished");
     QTest::addColumn<QString>("shown"); // number and unit, "" for none
+    QTest::addColumn<QString>("markText"); // "" where nothing is judged
 
     const QString cm2 = QStringLiteral("ｃ㎡"), a = QStringLiteral("ａ"), km2 = QStringLiteral("ｋ㎡");
-    QTest::newRow("empty box, unit kept") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 1 << "" << cm2 << V::EmptyNumber << 0 << 0 << false << "";
-    QTest::newRow("empty box on a stopped lane") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 0 << "" << cm2 << V::EmptyNumber << 0 << 0 << false << "";
-    QTest::newRow("lane not started") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 0 << "3" << cm2 << V::NotOpen << 0 << 0 << false << "";
-    QTest::newRow("problem already marked") << 2 << Block{1, 2, 0, 0} << 1 << 1 << 1 << "3" << cm2 << V::NotOpen << 0 << 0 << false << "";
-    QTest::newRow("three tries used") << 2 << Block{1, 2, 0, 0} << 3 << 0 << 1 << "3" << cm2 << V::NotOpen << 0 << 0 << false << "";
-    QTest::newRow("right at once") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 1 << "3" << cm2 << V::Right << 1 << 1 << true << "";
-    QTest::newRow("right at the second") << 2 << Block{1, 2, 0, 0} << 1 << 0 << 1 << "3" << cm2 << V::Right << 2 << 2 << true << "";
-    QTest::newRow("right at the third") << 4 << Block{2, 3, 4, 1} << 2 << 0 << 1 << "1000" << QStringLiteral("㎡") << V::Right << 3 << 2 << true << "";
-    QTest::newRow("first miss stays open") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 1 << "4" << cm2 << V::Wrong << 1 << 0 << false << "";
-    QTest::newRow("second miss stays open") << 2 << Block{1, 2, 0, 0} << 1 << 0 << 1 << "3" << a << V::Wrong << 2 << 0 << false << "";
-    QTest::newRow("third miss, squares' sum shown") << 5 << Block{1, 2, 0, 0} << 2 << 0 << 1 << "3" << a << V::Wrong << 3 << 3 << true << "3ｈａ";
-    QTest::newRow("third miss, level 8 in km2") << 8 << Block{3, 2, 2, 6} << 2 << 0 << 1 << "6" << a << V::Wrong << 3 << 3 << true << "6ｋ㎡";
-    QTest::newRow("third miss, level 11 in a") << 11 << Block{3, 2, 2, 48} << 2 << 0 << 1 << "48" << km2 << V::Wrong << 3 << 3 << true << "48ａ";
-    QTest::newRow("third miss, bad unit code") << 12 << Block{3, 2, 9, 6} << 2 << 0 << 1 << "6" << cm2 << V::Wrong << 3 << 3 << true << "";
-    QTest::newRow("leading number read") << 7 << Block{5, 2, 0, 12} << 0 << 0 << 1 << "12ｃ" << cm2 << V::Right << 1 << 1 << true << "";
+    QTest::newRow("empty box, unit kept") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 1 << "" << cm2 << V::EmptyNumber << 0 << 0 << false << "" << "";
+    QTest::newRow("empty box on a stopped lane") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 0 << "" << cm2 << V::EmptyNumber << 0 << 0 << false << "" << "";
+    QTest::newRow("lane not started") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 0 << "3" << cm2 << V::NotOpen << 0 << 0 << false << "" << "";
+    QTest::newRow("problem already marked") << 2 << Block{1, 2, 0, 0} << 1 << 1 << 1 << "3" << cm2 << V::NotOpen << 0 << 0 << false << "" << "";
+    QTest::newRow("three tries used") << 2 << Block{1, 2, 0, 0} << 3 << 0 << 1 << "3" << cm2 << V::NotOpen << 0 << 0 << false << "" << "";
+    QTest::newRow("right at once") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 1 << "3" << cm2 << V::Right << 1 << 1 << true << "" << "○";
+    QTest::newRow("right at the second") << 2 << Block{1, 2, 0, 0} << 1 << 0 << 1 << "3" << cm2 << V::Right << 2 << 2 << true << "" << "○";
+    QTest::newRow("right at the third") << 4 << Block{2, 3, 4, 1} << 2 << 0 << 1 << "1000" << QStringLiteral("㎡") << V::Right << 3 << 2 << true << "" << "○";
+    QTest::newRow("first miss stays open") << 2 << Block{1, 2, 0, 0} << 0 << 0 << 1 << "4" << cm2 << V::Wrong << 1 << 0 << false << "" << "×";
+    QTest::newRow("second miss stays open") << 2 << Block{1, 2, 0, 0} << 1 << 0 << 1 << "3" << a << V::Wrong << 2 << 0 << false << "" << "×";
+    QTest::newRow("third miss, squares' sum shown") << 5 << Block{1, 2, 0, 0} << 2 << 0 << 1 << "3" << a << V::Wrong << 3 << 3 << true << "3ｈａ" << "×";
+    QTest::newRow("third miss, level 8 in km2") << 8 << Block{3, 2, 2, 6} << 2 << 0 << 1 << "6" << a << V::Wrong << 3 << 3 << true << "6ｋ㎡" << "×";
+    QTest::newRow("third miss, level 11 in a") << 11 << Block{3, 2, 2, 48} << 2 << 0 << 1 << "48" << km2 << V::Wrong << 3 << 3 << true << "48ａ" << "×";
+    QTest::newRow("third miss, bad unit code") << 12 << Block{3, 2, 9, 6} << 2 << 0 << 1 << "6" << cm2 << V::Wrong << 3 << 3 << true << "" << "×";
+    QTest::newRow("leading number read") << 7 << Block{5, 2, 0, 12} << 0 << 0 << 1 << "12ｃ" << cm2 << V::Right << 1 << 1 << true << "" << "○";
 }
 
 void TestCheck::tryOutcome()
@@ -88,7 +89,7 @@ void TestCheck::tryOutcome()
     QCOMPARE(o.shown ? QString::number(o.shown->number) + unitText(o.shown->unit) : QString(), shown);
     if (o.judged()) {
         QCOMPARE(o.problem, 4);
-        QCOMPARE(o.markText(), o.verdict == TryOutcome::Verdict::Right ? QStringLiteral("○") : QStringLiteral("×"));
+        QTEST(o.markText(), "markText");
     }
 }
 
