@@ -36,14 +36,16 @@ inline QList<double> times(int n, const QList<double> &draws)
     return all;
 }
 
-// The pairs (W, H) each kind can accept.
+// The pairs (W, H) each kind accepts, kinds 1 to 4, from the levels' tables.
+struct PairRanges {
+    int wFrom, wTo, hFrom, hTo;
+};
+inline const PairRanges accepted[] = {{4, 9, 2, 9}, {4, 9, 2, 9}, {4, 8, 2, 5}, {5, 9, 5, 9}};
+
 inline bool admissible(ProblemKind k, int W, int H)
 {
-    switch (k) {
-    case ProblemKind::EqualHeight: return W >= 4 && W <= 8 && H >= 2 && H <= 5;
-    case ProblemKind::Stepped: return W >= 5 && W <= 9 && H >= 5 && H <= 9;
-    default: return W >= 4 && W <= 9 && H >= 2 && H <= 9;
-    }
+    const PairRanges &r = accepted[int(k) - 1];
+    return W >= r.wFrom && W <= r.wTo && H >= r.hFrom && H <= r.hTo;
 }
 
 inline bool inRanges(const CompositeProblem &c)
@@ -52,17 +54,38 @@ inline bool inRanges(const CompositeProblem &c)
            (c.kind != ProblemKind::Stepped || c.H2 < c.H) && admissible(c.kind, c.W, c.H);
 }
 
+// What each kind stores in the first three columns, from the levels'
+// tables: a text problem, the equal-height figure (its whole width), the
+// stepped one. The levels that make each kind, as bits 10, 11 and 12.
+struct StoredRanges {
+    int levels;
+    PairRanges pair;
+    int unitFrom, unitTo;
+    bool stepped; // the area adds a right part W2 x H2 with H2 below H
+};
+inline const StoredRanges storedBy[] = {
+    {1 << 12, {4, 9, 2, 9}, 0, 4, false},
+    {1 << 10 | 1 << 12, {8, 16, 2, 5}, 0, 0, false},
+    {1 << 11 | 1 << 12, {5, 9, 5, 9}, 1, 1, true},
+};
+
 // Whether the stored block is exactly what some kind that the level uses
 // would store for some candidate: the area too is recomputed.
 inline bool madeByLevelKind(int level, const std::array<int32_t, 4> &b)
 {
-    const bool text = b[0] >= 4 && b[0] <= 9 && b[1] >= 2 && b[1] <= 9 && b[2] >= 0 && b[2] <= 4 && b[3] == b[0] * b[1];
-    const bool equalHeight = b[0] >= 8 && b[0] <= 16 && b[1] >= 2 && b[1] <= 5 && b[2] == 0 && b[3] == b[0] * b[1];
-    bool stepped = false;
-    for (int W2 = 4; W2 <= 8; ++W2)
-        for (int H2 = 4; H2 < b[1]; ++H2)
-            stepped |= b[0] >= 5 && b[0] <= 9 && b[1] <= 9 && b[2] == 1 && b[3] == b[0] * b[1] + W2 * H2;
-    return level == 10 ? equalHeight : level == 11 ? stepped : text || equalHeight || stepped;
+    for (const StoredRanges &k : storedBy) {
+        const PairRanges &p = k.pair;
+        if (!(k.levels & 1 << level) || b[0] < p.wFrom || b[0] > p.wTo || b[1] < p.hFrom || b[1] > p.hTo ||
+            b[2] < k.unitFrom || b[2] > k.unitTo)
+            continue;
+        if (!k.stepped && b[3] == b[0] * b[1])
+            return true;
+        for (int W2 = 4; k.stepped && W2 <= 8; ++W2)
+            for (int H2 = 4; H2 < b[1]; ++H2)
+                if (b[3] == b[0] * b[1] + W2 * H2)
+                    return true;
+    }
+    return false;
 }
 
 inline std::set<Pair> storedPairs(const RowTable &t, int row, int N)
