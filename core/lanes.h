@@ -25,6 +25,21 @@ constexpr int Count = 3;
 // The last lane answers clicks below its band too, down to the panel's foot.
 constexpr int ClickFoot = 770; // excluded
 
+// Furigana sets small readings above the kanji of the band's texts. While it
+// is on, the hint, the texts below it and the answer boxes stand lower, so
+// that every reading has room of its own; off, all stand where they always
+// have. Tops of lines, from the band's offset.
+struct Rows {
+    int hint;
+    int sideFirst;  // a figure's sides in words, left of the figure
+    int sideSecond; // and its shape below them
+    int question;   // the question right of the figure, or a problem in words
+    int boxes;      // the answer boxes
+};
+constexpr Rows PlainRows{106, 110, 150, 130, 180};
+constexpr Rows RubyRows{114, 122, 172, 152, 188};
+constexpr const Rows &rows(bool furigana) { return furigana ? RubyRows : PlainRows; }
+
 // Texts printed in the band, by their top-left corner.
 inline QPoint invitationAt(int lane) { return {40, LaneBand::offset(lane) + 155}; }
 inline QPoint scoreLineAt(int lane) { return {30, LaneBand::offset(lane) + 75}; }
@@ -34,13 +49,16 @@ inline QRect markErased(int lane) { return {markAt(lane), QSize(27, 27)}; }
 
 // A hint after a wrong try: one line between the score line and the
 // question, right of every figure, where no family draws.
-inline QPoint hintAt(int lane) { return {440, LaneBand::offset(lane) + 106}; }
+inline QPoint hintAt(int lane, bool furigana) { return {440, LaneBand::offset(lane) + rows(furigana).hint}; }
+inline QPoint hintAt(int lane) { return hintAt(lane, false); }
 constexpr double HintPt = 15;
 constexpr int HintRight = 762; // excluded: the band's rounded edge
 
 // Where every family puts the answer boxes.
-inline QPoint numberBoxAt(int lane) { return {470, LaneBand::offset(lane) + 180}; }
-inline QPoint unitBoxAt(int lane) { return {655, LaneBand::offset(lane) + 180}; }
+inline QPoint numberBoxAt(int lane, bool furigana) { return {470, LaneBand::offset(lane) + rows(furigana).boxes}; }
+inline QPoint unitBoxAt(int lane, bool furigana) { return {655, LaneBand::offset(lane) + rows(furigana).boxes}; }
+inline QPoint numberBoxAt(int lane) { return numberBoxAt(lane, false); }
+inline QPoint unitBoxAt(int lane) { return unitBoxAt(lane, false); }
 
 // The keypad strip and the check button beside it stand below the band,
 // the last lane's a little lower than the others' spacing would put it.

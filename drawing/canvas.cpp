@@ -80,9 +80,15 @@ void Canvas::filledBox(int x, int y, int dx, int dy, QColor c)
     draw(Draw::Box{spanned(x, y, dx, dy), c.rgb(), c.rgb()});
 }
 
+Draw::Text Canvas::textAt(const QString &text) const
+{
+    return Draw::Text{QPoint(CurrentX, CurrentY), text, font_, ForeColor.rgb(),
+                      furigana_ ? Furigana::spans(text) : std::vector<Furigana::Span>()};
+}
+
 QRect Canvas::print(const QString &text)
 {
-    draw(Draw::Text{QPoint(CurrentX, CurrentY), text, font_, ForeColor.rgb()});
+    draw(textAt(text));
     return textRect(text);
 }
 
@@ -105,8 +111,7 @@ QRect Canvas::textRect(const QString &text) const
     // The line box and the ink, which can stick out of it on either side.
     const QFontMetrics fm(font_);
     const QRect lineBox(CurrentX, CurrentY, fm.horizontalAdvance(text), fm.height());
-    const QRect ink = fm.boundingRect(text).translated(CurrentX, CurrentY + fm.ascent());
-    return lineBox.united(ink).adjusted(-1, -1, 1, 1);
+    return lineBox.united(inkOf(textAt(text))).adjusted(-1, -1, 1, 1);
 }
 
 void Canvas::refresh()

@@ -33,6 +33,9 @@ public:
 
     double fontSizePt() const { return fontPt_; }
     void setFontSizePt(double points);
+    // Texts printed from now on carry the readings of their kanji above them.
+    void setFurigana(bool on) { furigana_ = on; }
+    bool furigana() const { return furigana_; }
 
     // Both end points are drawn.
     void line(int x, int y, int dx, int dy, QColor c);
@@ -68,6 +71,7 @@ public:
     static QRect deviceRect(const QRect &design, double scale) { return DeviceGrid{scale}.map(design); }
     // Operations kept for redrawing; what a blank hides is dropped.
     size_t keptOperations() const { return ops_.size(); }
+    const std::vector<DrawOp> &operations() const { return ops_; }
 
     // What lies under an area, to be put back exactly by restore(): the
     // picture there and everything drawn over it since is taken away again.
@@ -92,11 +96,13 @@ private:
     std::optional<QRgb> currentFill() const;
     // Paints a shape on the design picture and keeps it for drawing again.
     void draw(Draw::Shape shape);
+    Draw::Text textAt(const QString &text) const;
 
     QImage image_;
     QRgb background_;
     QFont font_;
     double fontPt_ = 24;
+    bool furigana_ = false;
     std::function<void(const QRect &)> refreshHook_;
     std::function<void(const QRect &)> changeHook_;
     QRect unshown_; // changed since the last refresh

@@ -2,6 +2,7 @@
 
 #include "drawing/glyphs.h"
 #include "drawing/pixelops.h"
+#include "drawing/ruby.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -20,12 +21,6 @@ QRect widened(const QRect &r, int by)
 QRect spanned(QPoint a, QPoint b)
 {
     return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())), QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
-}
-
-QRect inkOf(const Draw::Text &t)
-{
-    const QFontMetrics fm(t.font);
-    return fm.boundingRect(t.text).translated(t.at.x(), t.at.y() + fm.ascent());
 }
 
 // The design rectangle (x1, y1)-(x2, y2), both included, on the device.
@@ -74,13 +69,22 @@ struct Painter {
         const int ascent = QFontMetrics(t.font).ascent();
         if (design()) {
             QPainter p(&d.image);
-            p.setFont(t.font);
             p.setPen(QColor::fromRgb(t.colour));
-            p.drawText(QPoint(t.at.x(), t.at.y() + ascent) - d.origin, t.text);
+            p.translate(-d.origin);
+            Ruby::paint(p, t.font, t.text, t.at, t.ruby);
             return;
         }
-        const int baseline = static_cast<int>(std::lround((t.at.y() + ascent) * d.grid.s)) - d.origin.y();
-        Glyphs::draw(d.image, t.font, d.grid.s, t.text, QPointF(d.x(t.at.x()), baseline), t.colour);
+        glyphs(t.font, t.text, QPoint(t.at.x(), t.at.y() + ascent), t.colour);
+        for (const Ruby::Place &r : Ruby::over(t.font, t.text, t.at, t.ruby))
+            glyphs(r.font, r.kana, r.pen, t.colour);
+    }
+
+    // A line's glyphs drawn afresh at the part's scale, the pen at a design
+    // point on the baseline.
+    void glyphs(const QFont &font, const QString &text, QPoint pen, QRgb colour)
+    {
+        const int baseline = static_cast<int>(std::lround(pen.y() * d.grid.s)) - d.origin.y();
+        Glyphs::draw(d.image, font, d.grid.s, text, QPointF(d.x(pen.x()), baseline), colour);
     }
 
     void operator()(const Draw::Rounded &r)
@@ -139,6 +143,13 @@ RoundedShape Rounded::on(const DeviceGrid &grid) const
 }
 
 } // namespace Draw
+
+QRect inkOf(const Draw::Text &t)
+{
+    const QFontMetrics fm(t.font);
+    const QRect base = fm.boundingRect(t.text).translated(t.at.x(), t.at.y() + fm.ascent());
+    return t.ruby.empty() ? base : base.united(Ruby::ink(Ruby::over(t.font, t.text, t.at, t.ruby)));
+}
 
 QRect boundsOf(const Draw::Shape &shape)
 {

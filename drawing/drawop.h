@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/furigana.h"
 #include "drawing/devicegrid.h"
 
 #include <QFont>
@@ -10,6 +11,7 @@
 
 #include <optional>
 #include <variant>
+#include <vector>
 
 // The panel's drawing operations, each described once: the design picture
 // and its drawings at every other scale are painted from the same
@@ -31,12 +33,14 @@ struct Box {
     std::optional<QRgb> inside;
 };
 
-// Glyphs only, the line's top-left at `at`.
+// Glyphs only, the line's top-left at `at`; the words in `ruby` carry their
+// readings above them.
 struct Text {
     QPoint at;
     QString text;
     QFont font; // the design font
     QRgb colour = 0;
+    std::vector<Furigana::Span> ruby;
 };
 
 // A rounded rectangle as drawn on one grid: an outline `pen` device pixels
@@ -100,6 +104,9 @@ QRect boundsOf(const Draw::Shape &shape);
 // part's pixels that a fill painted, which only painting it can tell; empty
 // for the other shapes.
 QRect paintShape(const DevicePart &device, const Draw::Shape &shape);
+
+// The pixels a text may cover at design size, its readings included.
+QRect inkOf(const Draw::Text &text);
 
 // Whether a blank hides an operation at every scale.
 bool hides(const Draw::Blank &blank, const DrawOp &op);

@@ -185,7 +185,7 @@ void drawEqualHeight(Canvas &panel, int y0, int W, int W2, int H)
     printAt(panel, 100, y0 + 110, digits(W) + QStringLiteral("cm"));
     printAt(panel, 10 + split, y0 + 110, digits(W2) + QStringLiteral("cm"));
     printAt(panel, 40, y0 + 150, digits(H) + QStringLiteral("cm"));
-    printAt(panel, 440, y0 + 130, QStringLiteral("全体の面積を求めましょう。"));
+    printAt(panel, 440, y0 + rowsOf(panel).question, QStringLiteral("全体の面積を求めましょう。"));
 }
 
 // 10 pixels a metre: two yellow boxes that read as one stepped shape.
@@ -207,7 +207,7 @@ void drawStepped(Canvas &panel, int y0, int W, int H, int W2, int H2)
     printAt(panel, 60, y0 + 155, digits(H) + m);
     printAt(panel, 110 + 10 * (W + W2), y0 + 150, digits(H2) + m);
     printAt(panel, 2 + split, top + 10 * H2, digits(H - H2) + m);
-    printAt(panel, 440, y0 + 130, QStringLiteral("全体の面積を求めましょう。"));
+    printAt(panel, 440, y0 + rowsOf(panel).question, QStringLiteral("全体の面積を求めましょう。"));
 }
 
 void drawComposite(Canvas &panel, int y0, const CompositeProblem &c)
@@ -215,8 +215,8 @@ void drawComposite(Canvas &panel, int y0, const CompositeProblem &c)
     panel.Fill = FillStyle::Transparent;
     panel.setFontSizePt(22);
     switch (c.kind) {
-    case ProblemKind::OneUnit: printAt(panel, 40, y0 + 130, oneUnitLine(c.W, c.H, c.U)); break;
-    case ProblemKind::TwoUnits: printAt(panel, 40, y0 + 130, twoUnitLine(c.W, c.H, c.U)); break;
+    case ProblemKind::OneUnit: printAt(panel, 40, y0 + rowsOf(panel).question, oneUnitLine(c.W, c.H, c.U)); break;
+    case ProblemKind::TwoUnits: printAt(panel, 40, y0 + rowsOf(panel).question, twoUnitLine(c.W, c.H, c.U)); break;
     case ProblemKind::EqualHeight: drawEqualHeight(panel, y0, c.W, c.W2, c.H); break;
     case ProblemKind::Stepped: drawStepped(panel, y0, c.W, c.H, c.W2, c.H2); break;
     }
@@ -228,7 +228,7 @@ FamilyResult CompositeFamily(FamilyContext &ctx)
 {
     const CompositeProblem c = chooseComposite(ctx.random, ctx.table, ctx.level, ctx.row, ctx.N);
     drawComposite(ctx.panel, ctx.y0, c);
-    FamilyResult result = withStandardBoxes(ctx.row, compositeBlock(c));
+    FamilyResult result = withStandardBoxes(ctx, compositeBlock(c));
     result.parts = compositeParts(c);
     result.asked = static_cast<int32_t>(c.kind);
     return result;

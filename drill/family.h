@@ -33,9 +33,16 @@ struct FamilyResult {
 };
 
 // Every family puts the answer boxes in the same places.
-inline FamilyResult withStandardBoxes(int lane, std::array<int32_t, 4> block)
+inline FamilyResult withStandardBoxes(const FamilyContext &ctx, std::array<int32_t, 4> block)
 {
-    return {block, Lane::numberBoxAt(lane), Lane::unitBoxAt(lane)};
+    const bool furigana = ctx.panel.furigana();
+    return {block, Lane::numberBoxAt(ctx.row, furigana), Lane::unitBoxAt(ctx.row, furigana)};
+}
+
+// The tops of the band's lines, as furigana leaves them.
+inline const Lane::Rows &rowsOf(const Canvas &panel)
+{
+    return Lane::rows(panel.furigana());
 }
 
 // Prints s with its top-left corner at (x, y).

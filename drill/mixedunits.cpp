@@ -35,5 +35,5 @@ FamilyResult MixedUnitFamily(FamilyContext &ctx)
 {
     const SidedRectangle r = chooseMixedUnits(ctx.random);
     drawMixedUnits(ctx.panel, ctx.y0, r);
-    return withStandardBoxes(ctx.row, {r.W, r.H, r.u, r.H * r.W});
+    return withStandardBoxes(ctx, {r.W, r.H, r.u, r.H * r.W});
 }

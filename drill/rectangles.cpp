@@ -42,9 +42,10 @@ void drawSidedBox(Canvas &panel, int y0, int W, int H)
 
 void printSideTexts(Canvas &panel, int y0, const QString &first, const QString &second)
 {
-    printAt(panel, 40, y0 + 110, first);
-    printAt(panel, 40, y0 + 150, second);
-    printAt(panel, 440, y0 + 130, QStringLiteral("面積を求めましょう。"));
+    const Lane::Rows &rows = rowsOf(panel);
+    printAt(panel, 40, y0 + rows.sideFirst, first);
+    printAt(panel, 40, y0 + rows.sideSecond, second);
+    printAt(panel, 440, y0 + rows.question, QStringLiteral("面積を求めましょう。"));
 }
 
 void drawRectangle(Canvas &panel, int y0, const SidedRectangle &r)
@@ -57,5 +58,5 @@ FamilyResult RectangleFamily(FamilyContext &ctx)
 {
     const SidedRectangle r = chooseRectangle(ctx.random);
     drawRectangle(ctx.panel, ctx.y0, r);
-    return withStandardBoxes(ctx.row, {r.W, r.H, r.u, r.H * r.W});
+    return withStandardBoxes(ctx, {r.W, r.H, r.u, r.H * r.W});
 }

@@ -159,5 +159,5 @@ FamilyResult TransformedFamily(FamilyContext &ctx)
 {
     const Transformed t = chooseTransformed(ctx.random, ctx.table, ctx.row, ctx.N);
     drawTransformed(ctx.panel, ctx.y0, t);
-    return withStandardBoxes(ctx.row, {t.s, t.b, 0, t.area()});
+    return withStandardBoxes(ctx, {t.s, t.b, 0, t.area()});
 }

@@ -44,7 +44,7 @@ void drawGrid(Canvas &panel, int y0, int rows, int columns)
 
 void askForArea(Canvas &panel, int y0)
 {
-    printAt(panel, 420, y0 + 130, QStringLiteral("面積を求めましょう。"));
+    printAt(panel, 420, y0 + rowsOf(panel).question, QStringLiteral("面積を求めましょう。"));
 }
 
 void drawUnitSquares(Canvas &panel, int level, int y0, const UnitSquares &figure)
@@ -63,5 +63,5 @@ FamilyResult UnitSquareFamily(FamilyContext &ctx)
 {
     const UnitSquares f = chooseUnitSquares(ctx.level, ctx.random);
     drawUnitSquares(ctx.panel, ctx.level, ctx.y0, f);
-    return withStandardBoxes(ctx.row, {f.h[0], f.h[1], f.h[2], f.h[3]});
+    return withStandardBoxes(ctx, {f.h[0], f.h[1], f.h[2], f.h[3]});
 }

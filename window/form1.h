@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class RubyWidgets;
 class TallyPanel;
 
 // The drill's window, laid out in design pixels; MainWindow shows it at the
@@ -91,6 +92,10 @@ public:
     void Command7_Click(int index);
     void Command5_Click(int index);
 
+    // Reading aids for the whole window, for every text from now on
+    // (form1_readable.cpp).
+    void showFurigana(bool on);
+
     // AnswerBoxes
     void placeBoxes(int row, QPoint numberBox, QPoint unitBox) override;
     void resetBoxes(int row) override;
@@ -124,6 +129,7 @@ private:
     Platform &platform_;
     Module1 m_;
     std::array<std::optional<Canvas::Saved>, 3> hintUnder_;
+    RubyWidgets *ruby_ = nullptr; // made when furigana is first shown
 };
 
 // Sets one colour of a control's palette.

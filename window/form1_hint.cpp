@@ -8,8 +8,8 @@ void Form1::showHint(int row, Mistake mistake)
     const QColor ink = p.ForeColor;
     p.setFontSizePt(Lane::HintPt);
     p.ForeColor = Rgb::hint();
-    p.CurrentX = Lane::hintAt(row).x();
-    p.CurrentY = Lane::hintAt(row).y();
+    p.CurrentX = Lane::hintAt(row, p.furigana()).x();
+    p.CurrentY = Lane::hintAt(row, p.furigana()).y();
     const QString text = HintText(mistake, m_.Level);
     // Kept, so that the next try takes the line away and nothing else.
     hintUnder_[row - 1] = p.save(p.textRect(text));

@@ -2,6 +2,7 @@
 
 #include "window/form1.h"
 #include "drill/newproblem.h"
+#include "window/rubywidgets.h"
 #include "window/tallypanel.h"
 #include "window/timing.h"
 #include "drill/tally.h"
@@ -76,6 +77,7 @@ void Form1::Command8_Click(int)
         Tally = new TallyPanel(this);
         Tally->setGeometry(Picture7->geometry());
     }
+    Tally->setFurigana(ruby_ && ruby_->on());
     Tally->showTally(tally);
 }
 

@@ -3,6 +3,7 @@
 #include "window/form1.h"
 #include "drawing/colours.h"
 #include "drawing/fonts.h"
+#include "drawing/ruby.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -114,9 +115,10 @@ void TallyPanel::layOut()
         // From the card's own size: a hidden card's inside follows only once shown.
         const int frame = 2 * card.box->frameWidth();
         const int width = card.box->width() - frame - 2 * Inset;
-        card.name->setGeometry(Inset, 6, 200, 28);
-        card.counts->setGeometry(Inset + 200, 8, width - 200, 28);
-        card.missed->setGeometry(Inset, 40, width, std::max(0, card.box->height() - frame - 44));
+        const int room = furigana_ ? Ruby::room(card.name->font()) : 0;
+        card.name->setGeometry(Inset, 6, 200, 28 + room);
+        card.counts->setGeometry(Inset + 200, 8, width - 200, 28 + room);
+        card.missed->setGeometry(Inset, 40 + room, width, std::max(0, card.box->height() - frame - 44 - room));
     }
 }
 

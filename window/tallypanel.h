@@ -20,6 +20,8 @@ public:
     void showTally(const std::vector<LaneTally> &lanes);
 
     QPushButton *back() const { return back_; }
+    // Room above the lanes' lines for the readings of their kanji.
+    void setFurigana(bool on) { furigana_ = on; }
 
 protected:
     void resizeEvent(QResizeEvent *e) override;
@@ -35,6 +37,7 @@ private:
     QLabel *heading_ = nullptr;
     QPushButton *back_ = nullptr;
     std::array<Card, 3> cards_;
+    bool furigana_ = false;
 };
 
 // The × problems' answers as lines no wider than width pixels in font, at

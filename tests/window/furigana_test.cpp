@@ -1,0 +1,160 @@
+// Furigana and the readable face, switched on as a pupil would: every kanji
+// the window can show has its reading, and with the readings nothing of a
+// lane overlaps anything else.
+#include "support/formdriver.h"
+#include "core/furigana.h"
+#include "core/lanes.h"
+#include "drill/levels.h"
+#include "drill/mistake.h"
+#include "support/testregistry.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+class TestFurigana : public QObject {
+    Q_OBJECT
+private slots:
+    void everyKanjiHasItsReading();
+    void nothingOverlaps_data();
+    void nothingOverlaps();
+};
+
+namespace {
+
+// The pixels a text inks, drawn alone on white.
+QRect inked(const Draw::Text &text)
+{
+    const QRect area = boundsOf(text);
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    paintShape(DevicePart{image, area.topLeft(), DeviceGrid{1.0}}, text);
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) != 0xffffff)
+                ink |= QRect(x, y, 1, 1);
+    return ink.translated(area.topLeft());
+}
+
+QString shown(const QRect &r)
+{
+    return QStringLiteral("(%1,%2)-(%3,%4)").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom());
+}
+
+void turnOn(FormDriver &d, bool furigana)
+{
+    d.form->showFurigana(furigana);
+}
+
+// Wrong, whatever the problem: the hint shows and the problem stays.
+void tryWrong(FormDriver &d, int lane)
+{
+    d.type(lane, QStringLiteral("987654"), QStringLiteral("ｍ"));
+    d.check(lane);
+}
+
+} // namespace
+
+void TestFurigana::everyKanjiHasItsReading()
+{
+    QStringList texts;
+    for (int level = 1; level <= LevelCount; ++level)
+        for (int m = 0; m <= static_cast<int>(Mistake::WholeRectangle); ++m)
+            texts << HintText(static_cast<Mistake>(m), level);
+    FormDriver d;
+    turnOn(d, true);
+    d.click(QStringLiteral("Command10")); // no level yet: the message box
+    for (int level = 1; level <= LevelCount; ++level) {
+        d.start(level);
+        for (int lane = 1; lane <= 3; ++lane)
+            d.startRow(lane);
+        for (int k = 0; k < 40; ++k)
+            for (int lane = 1; lane <= 3; ++lane) {
+                tryWrong(d, lane);
+                for (const DrawOp &op : d.form->panel().operations())
+                    if (const auto *t = std::get_if<Draw::Text>(&op.shape))
+                        texts << t->text;
+                d.newProblem(lane);
+            }
+        d.platform.answers.push_back(MsgAnswer::Yes);
+        d.click(QStringLiteral("Command8(0)")); // the tally
+        d.click(QStringLiteral("TallyBack"));
+    }
+    d.platform.answers.push_back(MsgAnswer::No);
+    d.click(QStringLiteral("Command2"));
+    for (const QLabel *l : d.form->findChildren<QLabel *>())
+        texts << l->text();
+    for (const QAbstractButton *b : d.form->findChildren<QAbstractButton *>())
+        texts << b->text();
+    for (const ScriptedPlatform::Message &m : d.platform.messages)
+        texts << m.text;
+    texts.removeDuplicates();
+    QVERIFY(texts.size() > 100);
+    for (const QString &text : texts)
+        QVERIFY2(Furigana::unread(text).isEmpty(), qPrintable(text));
+}
+
+void TestFurigana::nothingOverlaps_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("furigana");
+    for (int level = 1; level <= LevelCount; ++level)
+        for (bool on : {false, true})
+            QTest::addRow("L%02d %s", level, on ? "furigana" : "plain") << level << on;
+}
+
+// The hint, the score line, each text with kanji, the figure with its labels
+// and the answer boxes keep apart in every lane, problem after problem.
+void TestFurigana::nothingOverlaps()
+{
+    QFETCH(int, level);
+    QFETCH(bool, furigana);
+    FormDriver d;
+    turnOn(d, furigana);
+    d.start(level);
+    for (int lane = 1; lane <= 3; ++lane)
+        d.startRow(lane);
+    for (int k = 2; k <= 12; ++k)
+        for (int lane = 1; lane <= 3; ++lane) {
+            // Nine marks make the longest score line.
+            d.state().RowTable.set(lane, Col::ResultMark(k - 1), 3);
+            d.newProblem(lane);
+            tryWrong(d, lane);
+            struct Item {
+                QString what;
+                QRect ink;
+            };
+            std::vector<Item> items;
+            QRect figure;
+            const QRect band = LaneBand::rect(lane);
+            for (const DrawOp &op : d.form->panel().operations()) {
+                if (!band.contains(op.bounds.center()))
+                    continue;
+                if (const auto *t = std::get_if<Draw::Text>(&op.shape)) {
+                    const QRect ink = inked(*t);
+                    const bool ownItem = t->at == Lane::scoreLineAt(lane) || !Furigana::spans(t->text).empty() ||
+                                         t->text.contains(QChar(u'う')); // a hint without kanji
+                    if (ownItem)
+                        items.push_back({t->text, ink});
+                    else
+                        figure |= ink;
+                } else if (std::holds_alternative<Draw::Line>(op.shape) || std::holds_alternative<Draw::Box>(op.shape)) {
+                    figure |= op.bounds.adjusted(1, 1, -1, -1);
+                }
+            }
+            items.push_back({QStringLiteral("figure"), figure});
+            items.push_back({QStringLiteral("number box"), d.form->Text1[lane - 1]->geometry()});
+            items.push_back({QStringLiteral("unit box"), d.form->Text2[lane - 1]->geometry()});
+            for (size_t i = 0; i < items.size(); ++i)
+                for (size_t j = i + 1; j < items.size(); ++j)
+                    QVERIFY2(!items[i].ink.intersects(items[j].ink),
+                             qPrintable(QStringLiteral("lane %1 problem %2: %3 %4 and %5 %6")
+                                            .arg(lane).arg(k).arg(items[i].what, shown(items[i].ink), items[j].what,
+                                                                  shown(items[j].ink))));
+        }
+}
+
+QUILMO_TEST(TestFurigana)
+#include "furigana_test.moc"
