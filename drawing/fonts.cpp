@@ -5,12 +5,14 @@
 #include <QResource>
 #include <QStringList>
 
+#include <atomic>
 #include <cmath>
 #include <mutex>
 
 namespace Fonts {
 const QString Gothic = QStringLiteral("ＭＳ ゴシック");
 const QString PMincho = QStringLiteral("ＭＳ Ｐ明朝");
+const QString Readable = QStringLiteral("Quilmo UDGothic");
 
 namespace {
 bool addFromResource(const QString &path)
@@ -35,6 +37,35 @@ bool loadEmbedded()
         loaded = gothic && mincho;
     });
     return loaded;
+}
+
+namespace {
+std::atomic<bool> readableOn{false};
+}
+
+void setReadable(bool on)
+{
+    if (on) {
+        static std::once_flag once;
+        std::call_once(once, [] { addFromResource(QStringLiteral(":/fonts/quilmo-udgothic.ttf")); });
+    }
+    readableOn = on;
+}
+
+bool readable()
+{
+    return readableOn;
+}
+
+QFont faced(const QFont &font)
+{
+    QStringList families = font.families();
+    families.removeAll(Readable);
+    if (readableOn)
+        families.prepend(Readable);
+    QFont f = font;
+    f.setFamilies(families);
+    return f;
 }
 
 void installSubstitutions()
@@ -67,6 +98,7 @@ QFont make(const QString &face, double points, bool bold)
     // hold every character the drill shows, so no fallback is needed.
     QFont f;
     f.setFamilies(QFont::substitutes(face));
+    f = faced(f);
     f.setStyleStrategy(QFont::NoFontMerging);
     f.setPixelSize(pixels(points));
     f.setBold(bold);

@@ -21,6 +21,15 @@ void installSubstitutions();
 // Windows), before the program's. Before the first make() of that face.
 void preferSystemFace(const QString &face);
 
+// The readable face, the program's cut of BIZ UDGothic: while it is on,
+// every font made or passed through faced() draws in it first. The first
+// switch on loads it, so a start without it reads none of its bytes.
+extern const QString Readable;
+void setReadable(bool on);
+bool readable();
+// The font in the face now chosen: the readable face put first, or taken out.
+QFont faced(const QFont &font);
+
 // Sizes are given in points at 96 pixels per inch and set in pixels, so the
 // layout does not depend on the display's DPI.
 int pixels(double points);

@@ -95,6 +95,7 @@ public:
     // Reading aids for the whole window, for every text from now on
     // (form1_readable.cpp).
     void showFurigana(bool on);
+    void useReadableFace(bool on);
 
     // AnswerBoxes
     void placeBoxes(int row, QPoint numberBox, QPoint unitBox) override;

@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "drawing/fonts.h"
 #include "drawing/ruby.h"
 #include "window/rubywidgets.h"
 #include "window/tallypanel.h"
@@ -21,4 +22,15 @@ void Form1::showFurigana(bool on)
         const int room = Ruby::room(w->font());
         w->setGeometry(w->geometry().adjusted(0, on ? -room : room, 0, 0));
     }
+}
+
+void Form1::useReadableFace(bool on)
+{
+    Fonts::setReadable(on);
+    for (QWidget *w : findChildren<QWidget *>())
+        if (w->testAttribute(Qt::WA_SetFont))
+            w->setFont(Fonts::faced(w->font()));
+    setFont(Fonts::faced(font()));
+    if (Picture1[0])
+        panel().setFontSizePt(panel().fontSizePt());
 }

@@ -87,7 +87,8 @@ foreach(entry
     "Qt-copyright.txt|/usr/share/doc/libqt6core6/copyright"
     "Qt-translations-copyright.txt|/usr/share/doc/qt6-translations-l10n/copyright"
     "gcc-runtime-copyright.txt|/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright"
-    "winpthreads-copyright.txt|/usr/share/doc/mingw-w64-x86-64-dev/copyright")
+    "winpthreads-copyright.txt|/usr/share/doc/mingw-w64-x86-64-dev/copyright"
+    "BIZ-UDGothic-copyright.txt|/usr/share/doc/fonts-morisawa-bizud-gothic/copyright")
   string(REPLACE "|" ";" pair "${entry}")
   list(GET pair 0 name)
   list(GET pair 1 file)

@@ -9,6 +9,7 @@
 #include "support/testregistry.h"
 
 #include <QAbstractButton>
+#include <QRawFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -19,6 +20,7 @@ private slots:
     void everyKanjiHasItsReading();
     void nothingOverlaps_data();
     void nothingOverlaps();
+    void readableFaceEverywhere();
 };
 
 namespace {
@@ -154,6 +156,36 @@ void TestFurigana::nothingOverlaps()
                                             .arg(lane).arg(k).arg(items[i].what, shown(items[i].ink), items[j].what,
                                                                   shown(items[j].ink))));
         }
+}
+
+// The face each text is drawn in, as the font engine found it.
+QString faceOf(const QFont &font)
+{
+    return QRawFont::fromFont(font).familyName();
+}
+
+// Switched on, the level panel, the lanes and the tally made later all draw
+// in the readable face; switched off, in the program's own again.
+void TestFurigana::readableFaceEverywhere()
+{
+    FormDriver d;
+    const QString readable = QStringLiteral("Quilmo UDGothic");
+    const QStringList widgets{QStringLiteral("Label2"), QStringLiteral("Option2(11)"), QStringLiteral("Command10"),
+                              QStringLiteral("Command8(0)"), QStringLiteral("Command6(0)")};
+    for (bool on : {true, false, true}) {
+        d.form->useReadableFace(on);
+        for (const QString &name : widgets)
+            QCOMPARE(faceOf(d.find<QWidget>(name)->font()) == readable, on);
+        d.start(12);
+        d.startRow(1);
+        const auto *question = std::get_if<Draw::Text>(&d.form->panel().operations().back().shape);
+        QVERIFY(question);
+        QCOMPARE(faceOf(question->font) == readable, on);
+        d.platform.answers.push_back(MsgAnswer::Yes);
+        d.click(QStringLiteral("Command8(0)"));
+        QCOMPARE(faceOf(d.find<QWidget>(QStringLiteral("TallyCounts(0)"))->font()) == readable, on);
+        d.click(QStringLiteral("TallyBack"));
+    }
 }
 
 QUILMO_TEST(TestFurigana)
