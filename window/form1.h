@@ -92,10 +92,10 @@ public:
     void Command7_Click(int index);
     void Command5_Click(int index);
 
-    // Reading aids for the whole window, for every text from now on
-    // (form1_readable.cpp).
-    void showFurigana(bool on);
-    void useReadableFace(bool on);
+    // The switches' reading aids on the whole window, for every text from
+    // now on (form1_readable.cpp).
+    void showFurigana();
+    void useReadableFace();
 
     // AnswerBoxes
     void placeBoxes(int row, QPoint numberBox, QPoint unitBox) override;
@@ -131,6 +131,7 @@ private:
     Module1 m_;
     std::array<std::optional<Canvas::Saved>, 3> hintUnder_;
     RubyWidgets *ruby_ = nullptr; // made when furigana is first shown
+    std::array<int, 2> grownBy_{}; // the heading's and the finish button's room for readings
 };
 
 // Sets one colour of a control's palette.

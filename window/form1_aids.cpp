@@ -49,6 +49,8 @@ void Form1::buildSwitches()
         connect(s, &QCheckBox::toggled, this, [this, flag = flags[i]](bool on) { m_.Aids.*flag = on; });
         Check1[i] = s;
     }
+    connect(Check1[1], &QCheckBox::toggled, this, [this] { showFurigana(); });
+    connect(Check1[2], &QCheckBox::toggled, this, [this] { useReadableFace(); });
 }
 
 void Form1::layOutSwitches()

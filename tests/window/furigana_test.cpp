@@ -9,6 +9,7 @@
 #include "support/testregistry.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QRawFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,9 +46,12 @@ QString shown(const QRect &r)
     return QStringLiteral("(%1,%2)-(%3,%4)").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom());
 }
 
-void turnOn(FormDriver &d, bool furigana)
+// Sets a switch of the level panel as a pupil would.
+void setSwitch(FormDriver &d, int index, bool on)
 {
-    d.form->showFurigana(furigana);
+    QCheckBox *s = d.form->Check1[index];
+    if (s->isChecked() != on)
+        d.click(s->objectName());
 }
 
 // Wrong, whatever the problem: the hint shows and the problem stays.
@@ -66,7 +70,7 @@ void TestFurigana::everyKanjiHasItsReading()
         for (int m = 0; m <= static_cast<int>(Mistake::WholeRectangle); ++m)
             texts << HintText(static_cast<Mistake>(m), level);
     FormDriver d;
-    turnOn(d, true);
+    setSwitch(d, 1, true);
     d.click(QStringLiteral("Command10")); // no level yet: the message box
     for (int level = 1; level <= LevelCount; ++level) {
         d.start(level);
@@ -114,7 +118,7 @@ void TestFurigana::nothingOverlaps()
     QFETCH(int, level);
     QFETCH(bool, furigana);
     FormDriver d;
-    turnOn(d, furigana);
+    setSwitch(d, 1, furigana);
     d.start(level);
     for (int lane = 1; lane <= 3; ++lane)
         d.startRow(lane);
@@ -173,7 +177,7 @@ void TestFurigana::readableFaceEverywhere()
     const QStringList widgets{QStringLiteral("Label2"), QStringLiteral("Option2(11)"), QStringLiteral("Command10"),
                               QStringLiteral("Command8(0)"), QStringLiteral("Command6(0)")};
     for (bool on : {true, false, true}) {
-        d.form->useReadableFace(on);
+        setSwitch(d, 2, on);
         for (const QString &name : widgets)
             QCOMPARE(faceOf(d.find<QWidget>(name)->font()) == readable, on);
         d.start(12);
