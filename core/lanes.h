@@ -37,7 +37,7 @@ struct Rows {
     int boxes;      // the answer boxes
 };
 constexpr Rows PlainRows{106, 110, 150, 130, 180};
-constexpr Rows RubyRows{114, 122, 172, 152, 188};
+constexpr Rows RubyRows{116, 122, 172, 152, 188};
 constexpr const Rows &rows(bool furigana) { return furigana ? RubyRows : PlainRows; }
 
 // Texts printed in the band, by their top-left corner.

@@ -64,6 +64,7 @@ Form1::Form1(Platform &platform, QWidget *parent, Build build)
     , platform_(platform)
 {
     Fonts::installSubstitutions();
+    Fonts::setReadable(m_.Aids.ReadableFace); // off: a window starts in the layout's faces
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quilmo Ver") + QLatin1String(Version::Text));
     setFont(Fonts::make(Fonts::PMincho, 26.25, true));

@@ -5,6 +5,7 @@
 #include "window/rubywidgets.h"
 #include "window/tallypanel.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,12 +29,47 @@ void Form1::showFurigana()
     }
 }
 
+namespace {
+
+// Whether a control's one line of text fits its width in its font.
+bool fits(const QWidget *w)
+{
+    const QFontMetrics fm(w->font());
+    if (const auto *l = qobject_cast<const QLabel *>(w))
+        return l->text().contains(QLatin1Char('\n')) || fm.horizontalAdvance(l->text()) <= l->contentsRect().width();
+    if (const auto *b = qobject_cast<const QAbstractButton *>(w)) {
+        // A choice's mark and a button's edges take some of the width.
+        const int beside = qobject_cast<const QPushButton *>(w) ? 8 : 24;
+        return fm.horizontalAdvance(b->text()) + beside <= b->width();
+    }
+    return true;
+}
+
+// The readable face is wider than the layout's proportional one: a text
+// that would no longer fit its control is set as much smaller as it must.
+void refit(QWidget *w)
+{
+    QFont f = w->font();
+    while (!fits(w) && f.pixelSize() > 8) {
+        f.setPixelSize(f.pixelSize() - 1);
+        w->setFont(f);
+    }
+}
+
+} // namespace
+
 void Form1::useReadableFace()
 {
     Fonts::setReadable(m_.Aids.ReadableFace);
-    for (QWidget *w : findChildren<QWidget *>())
-        if (w->testAttribute(Qt::WA_SetFont))
-            w->setFont(Fonts::faced(w->font()));
+    const char *design = "designFont";
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (!w->testAttribute(Qt::WA_SetFont))
+            continue;
+        if (!w->property(design).isValid())
+            w->setProperty(design, w->font());
+        w->setFont(Fonts::faced(w->property(design).value<QFont>()));
+        refit(w);
+    }
     setFont(Fonts::faced(font()));
     if (Picture1[0])
         panel().setFontSizePt(panel().fontSizePt());

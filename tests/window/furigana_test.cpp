@@ -106,9 +106,12 @@ void TestFurigana::nothingOverlaps_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<bool>("furigana");
-    for (int level = 1; level <= LevelCount; ++level)
-        for (bool on : {false, true})
-            QTest::addRow("L%02d %s", level, on ? "furigana" : "plain") << level << on;
+    QTest::addColumn<bool>("readable");
+    for (int level = 1; level <= LevelCount; ++level) {
+        QTest::addRow("L%02d plain", level) << level << false << false;
+        QTest::addRow("L%02d furigana", level) << level << true << false;
+        QTest::addRow("L%02d furigana, readable face", level) << level << true << true;
+    }
 }
 
 // The hint, the score line, each text with kanji, the figure with its labels
@@ -117,8 +120,10 @@ void TestFurigana::nothingOverlaps()
 {
     QFETCH(int, level);
     QFETCH(bool, furigana);
+    QFETCH(bool, readable);
     FormDriver d;
     setSwitch(d, 1, furigana);
+    setSwitch(d, 2, readable);
     d.start(level);
     for (int lane = 1; lane <= 3; ++lane)
         d.startRow(lane);
@@ -174,12 +179,18 @@ void TestFurigana::readableFaceEverywhere()
 {
     FormDriver d;
     const QString readable = QStringLiteral("Quilmo UDGothic");
-    const QStringList widgets{QStringLiteral("Label2"), QStringLiteral("Option2(11)"), QStringLiteral("Command10"),
+    const QStringList widgets{QStringLiteral("Label2"), QStringLiteral("Label1(0)"), QStringLiteral("Option2(11)"),
+                              QStringLiteral("Command10"),
                               QStringLiteral("Command8(0)"), QStringLiteral("Command6(0)")};
     for (bool on : {true, false, true}) {
         setSwitch(d, 2, on);
-        for (const QString &name : widgets)
-            QCOMPARE(faceOf(d.find<QWidget>(name)->font()) == readable, on);
+        for (const QString &name : widgets) {
+            const auto *w = d.find<QWidget>(name);
+            QCOMPARE(faceOf(w->font()) == readable, on);
+            // Its one line still fits the control.
+            const QString text = w->property("text").toString();
+            QVERIFY2(QFontMetrics(w->font()).horizontalAdvance(text) <= w->width(), qPrintable(name));
+        }
         d.start(12);
         d.startRow(1);
         const auto *question = std::get_if<Draw::Text>(&d.form->panel().operations().back().shape);
