@@ -82,3 +82,10 @@ FamilyResult TransformedFamily(FamilyContext &ctx); // level 7
 FamilyResult RectangleFamily(FamilyContext &ctx);   // level 8
 FamilyResult MixedUnitFamily(FamilyContext &ctx);   // level 9
 FamilyResult CompositeFamily(FamilyContext &ctx);   // levels 10 to 12
+
+// Draws a problem of ctx.level by its family; the lane's record is the
+// caller's to write (storeProblem).
+FamilyResult runFamily(FamilyContext &ctx);
+// Keeps what the family left as problem N of the lane, so that the next
+// problems follow the level's rules against it.
+void storeProblem(RowTable &table, int row, int N, const FamilyResult &result);

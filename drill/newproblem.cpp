@@ -11,6 +11,8 @@ QString field2(int n)
     return QString::number(n).rightJustified(2, QLatin1Char(' '));
 }
 
+} // namespace
+
 FamilyResult runFamily(FamilyContext &ctx)
 {
     switch (levelFacts(ctx.level).family) {
@@ -23,7 +25,14 @@ FamilyResult runFamily(FamilyContext &ctx)
     return CompositeFamily(ctx);
 }
 
-} // namespace
+void storeProblem(RowTable &table, int row, int N, const FamilyResult &result)
+{
+    for (int j = 0; j < 4; ++j)
+        table.set(row, Col::block(N, j + 1), result.block[j]);
+    for (int i = 0; i < 2; ++i)
+        table.set(row, Col::FigurePart(N, i), result.parts[i]);
+    table.set(row, Col::Asked(N), result.asked);
+}
 
 QString ScoreLine(int level, int N, const QString &marks)
 {
@@ -82,11 +91,7 @@ void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
 
     FamilyContext ctx{panel, m.Random, table, m.Level, row, N, y0};
     const FamilyResult result = runFamily(ctx);
-    for (int j = 0; j < 4; ++j)
-        table.set(row, Col::block(N, j + 1), result.block[j]);
-    for (int i = 0; i < 2; ++i)
-        table.set(row, Col::FigurePart(N, i), result.parts[i]);
-    table.set(row, Col::Asked(N), result.asked);
+    storeProblem(table, row, N, result);
     boxes.placeBoxes(row, result.numberBox, result.unitBox);
     boxes.resetBoxes(row);
 }
