@@ -52,6 +52,8 @@ inline QRect markErased(int lane) { return {markAt(lane), QSize(27, 27)}; }
 inline QPoint hintAt(int lane, bool furigana) { return {440, LaneBand::offset(lane) + rows(furigana).hint}; }
 inline QPoint hintAt(int lane) { return hintAt(lane, false); }
 constexpr double HintPt = 15;
+// The families ask their question right of this, and draw every figure left of it.
+constexpr int QuestionLeft = 410;
 constexpr int HintRight = 762; // excluded: the band's rounded edge
 
 // Where every family puts the answer boxes.

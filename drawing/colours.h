@@ -19,4 +19,20 @@ inline QColor decidePink() { return QColor(255, 192, 192); }  // the decide butt
 inline QColor teal() { return QColor(0, 192, 192); }          // the exit button
 inline QColor hint() { return QColor(0, 0, 160); }         // the line after a wrong try, apart from the red marks
 inline QColor lightCyan() { return QColor(192, 255, 255); }   // the panel's heading
+
+// The grey a colour of the figures takes on a school's monochrome printer:
+// the yellow parts light, the second (blue) rectangle clearly darker, the
+// grid dark enough to print; anything else by its lightness.
+inline QRgb onPaper(QRgb screen)
+{
+    const QRgb c = screen & 0xffffff;
+    auto grey = [](int v) { return qRgb(v, v, v); };
+    if (c == (yellow().rgb() & 0xffffff))
+        return grey(220);
+    if (c == (blue().rgb() & 0xffffff))
+        return grey(150);
+    if (c == (grid().rgb() & 0xffffff))
+        return grey(170);
+    return grey(qGray(screen));
+}
 } // namespace Rgb

@@ -2,10 +2,24 @@
 
 #include <QUrlQuery>
 
-int levelFromQuery(const QString &query)
+namespace {
+
+QString queryValue(const QString &query, const QString &key)
 {
     const QString plain = query.startsWith(QLatin1Char('?')) ? query.mid(1) : query;
-    const QString value = QUrlQuery(plain).queryItemValue(QStringLiteral("level"), QUrl::FullyDecoded);
+    return QUrlQuery(plain).queryItemValue(key, QUrl::FullyDecoded);
+}
+
+} // namespace
+
+QString sheetFromQuery(const QString &query)
+{
+    return queryValue(query, QStringLiteral("sheet"));
+}
+
+int levelFromQuery(const QString &query)
+{
+    const QString value = queryValue(query, QStringLiteral("level"));
     // Digits only: no sign, no spaces, no "8.0", and short enough not to overflow.
     if (value.isEmpty() || value.size() > 4)
         return 0;

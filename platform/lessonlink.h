@@ -7,3 +7,7 @@
 // "?"): the whole decimal number given, else 0. Whether that level exists is
 // the level panel's to say.
 int levelFromQuery(const QString &query);
+
+// The worksheet number such a link names ("level=8&sheet=4821"), as
+// written: whether it is one is the level panel's to say.
+QString sheetFromQuery(const QString &query);

@@ -1,12 +1,24 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QPagedPaintDevice;
 class QWidget;
 
 enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
 enum class MarkSound { Right, Wrong };
+
+// A worksheet to put on paper: the name it is saved under, its PDF, and
+// its pages painted on any paged device (a printer). Made only when asked.
+struct PaperSheet {
+    QString fileName;
+    std::function<QByteArray()> pdf;
+    std::function<bool(QPagedPaintDevice &)> paint; // false when nothing could be painted
+};
 
 // Everything the drill asks of the desktop, in one place, so that tests can
 // script the clock, the screen and the pupil's answers to questions.
@@ -36,6 +48,14 @@ public:
     // The level that the address the program was opened from asks for (a
     // page's "?level=8"), or 0: the desktops have none.
     virtual int linkedLevel() = 0;
+    // The worksheet number that address names ("sheet=4821") as written,
+    // or empty.
+    virtual QString linkedSheet() = 0;
+    // Puts a worksheet on paper the system's way: its print dialog, a PDF
+    // saved where the user chooses and opened in the system's viewer, or the
+    // browser's own viewer. A cancel leaves everything as it was; a failure
+    // says so.
+    virtual void printSheet(QWidget *parent, const PaperSheet &sheet) = 0;
 };
 
 inline const QString &messageTitle()

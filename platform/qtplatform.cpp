@@ -156,3 +156,14 @@ int QtPlatform::linkedLevel()
 {
     return levelFromQuery(System::addressQuery());
 }
+
+QString QtPlatform::linkedSheet()
+{
+    return sheetFromQuery(System::addressQuery());
+}
+
+void QtPlatform::printSheet(QWidget *parent, const PaperSheet &sheet)
+{
+    if (System::printSheet(parent, sheet) == System::Printed::Failed)
+        messageBox(parent, QStringLiteral("プリントできませんでした。"), MsgButtons::Ok);
+}

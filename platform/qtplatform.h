@@ -19,6 +19,8 @@ public:
     void endProgram() override;
     void pauseStep() override;
     int linkedLevel() override;
+    QString linkedSheet() override;
+    void printSheet(QWidget *parent, const PaperSheet &sheet) override;
 
 private:
     System::MarkSounds &sounds();

@@ -46,4 +46,8 @@ void endProgram();
 // on the desktops, which take no arguments.
 QString addressQuery();
 
+// Hands a worksheet over for printing (Platform::printSheet).
+enum class Printed { Done, Cancelled, Failed };
+Printed printSheet(QWidget *parent, const PaperSheet &sheet);
+
 } // namespace System

@@ -127,6 +127,18 @@ void Form1::buildLevelPanel()
                       Fonts::make(Fonts::PMincho, 15.75, true));
     connect(Command10, &QPushButton::clicked, this, [this] { Command10_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    // A worksheet of the chosen level; its number only where one is typed.
+    Command12 = button(c, QStringLiteral("Command12"), QStringLiteral("プリント"), QRect(734, 8, 83, 41),
+                       Rgb::lightGreen(), Fonts::make(Fonts::PMincho, 14.25, true));
+    connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
+    Text3 = new QLineEdit(c);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setGeometry(674, 12, 57, 33);
+    Text3->setFont(Fonts::make(Fonts::Gothic, 12, false));
+    Text3->setMaxLength(4);
+    Text3->setAlignment(Qt::AlignCenter);
+    Text3->setPlaceholderText(QStringLiteral("ばんごう"));
+    connect(Text3, &QLineEdit::returnPressed, this, [this] { Command12_Click(); });
 
     auto *group = new QButtonGroup(this);
     group->setExclusive(true);

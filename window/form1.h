@@ -55,6 +55,8 @@ public:
     QPushButton *Command10 = nullptr;             // けってい: decide
     QPushButton *Command2 = nullptr;              // おわり: exit
     std::array<QCheckBox *, 3> Check1{};          // よみあげ, ふりがな, よみやすい　もじ
+    QPushButton *Command12 = nullptr;             // プリント: a worksheet of the level
+    QLineEdit *Text3 = nullptr;                   // the worksheet's number, where one is wanted
 
     // Drawing panel
     std::array<DrawingPanel *, 1> Picture1{};     // the panel the problems are drawn on
@@ -85,6 +87,7 @@ public:
     void Option2_Click(int index);
     void Command10_Click();
     void Command2_Click();
+    void Command12_Click();
     void Picture1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Command8_Click(int index);
     void Command6_Click(int index);

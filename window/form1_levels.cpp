@@ -4,6 +4,7 @@
 #include "drill/newproblem.h"
 #include "window/tallypanel.h"
 
+#include <QLineEdit>
 #include <QRadioButton>
 
 void Form1::Option2_Click(int index)
@@ -17,6 +18,13 @@ void Form1::openLinkedLevel()
     if (level < 1 || level > static_cast<int>(Option2.size()))
         return;
     Option2[level - 1]->click();
+    // A worksheet's link waits on the level panel with its number typed in:
+    // a browser opens the sheet only from the pupil's own press of プリント.
+    const QString sheet = platform_.linkedSheet();
+    if (!sheet.isEmpty()) {
+        Text3->setText(sheet.left(Text3->maxLength()));
+        return;
+    }
     Command10_Click();
 }
 

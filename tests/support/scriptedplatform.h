@@ -44,4 +44,8 @@ public:
     void endProgram() override { ended = true; }
     void pauseStep() override;
     int linkedLevel() override { return level; }
+    QString sheet; // the worksheet number the address names
+    QString linkedSheet() override { return sheet; }
+    QList<PaperSheet> printed; // the worksheets handed over
+    void printSheet(QWidget *, const PaperSheet &s) override { printed.append(s); }
 };

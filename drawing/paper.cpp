@@ -1,0 +1,131 @@
+#include "drawing/paper.h"
+
+#include "drawing/colours.h"
+
+#include <QBitmap>
+#include <QFontMetrics>
+#include <QPainterPath>
+
+namespace {
+
+// A flood fill's pixels are found on a picture this many times finer than
+// the design, so the stairs of its diagonal edges stay under the outline.
+constexpr double FillGridScale = 4;
+
+QColor ink(QRgb screen)
+{
+    return QColor::fromRgb(Rgb::onPaper(screen));
+}
+
+// The design pixels (x1, y1) to (x2, y2), both included.
+void block(QPainter &p, int x1, int y1, int x2, int y2, QRgb c)
+{
+    p.fillRect(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2) + 1, std::max(y1, y2) + 1)),
+               ink(c));
+}
+
+struct PaperPainter {
+    QPainter &p;
+    // Where the fills go: the same operations painted at FillGridScale.
+    QImage &fine;
+    QPoint fineOrigin;
+
+    void operator()(const Draw::Line &l)
+    {
+        if (l.from.x() == l.to.x() || l.from.y() == l.to.y()) {
+            block(p, l.from.x(), l.from.y(), l.to.x(), l.to.y(), l.colour);
+            return;
+        }
+        // Through the end pixels' centres, one design pixel wide.
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(ink(l.colour), 1.0, Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(QPointF(l.from) + QPointF(0.5, 0.5), QPointF(l.to) + QPointF(0.5, 0.5));
+        p.restore();
+    }
+
+    void operator()(const Draw::Box &b)
+    {
+        const QRect &r = b.rect;
+        if (b.inside && r.width() > 2 && r.height() > 2)
+            block(p, r.left() + 1, r.top() + 1, r.right() - 1, r.bottom() - 1, *b.inside);
+        block(p, r.left(), r.top(), r.right(), r.top(), b.edge);
+        block(p, r.left(), r.bottom(), r.right(), r.bottom(), b.edge);
+        block(p, r.left(), r.top(), r.left(), r.bottom(), b.edge);
+        block(p, r.right(), r.top(), r.right(), r.bottom(), b.edge);
+    }
+
+    void operator()(const Draw::Text &t)
+    {
+        p.setFont(t.font);
+        p.setPen(ink(t.colour));
+        p.drawText(QPointF(t.at.x(), t.at.y() + QFontMetrics(t.font).ascent()), t.text);
+    }
+
+    void operator()(const Draw::Rounded &r)
+    {
+        const Draw::RoundedShape shape = r.on(DeviceGrid{1.0});
+        if (r.inside)
+            p.fillPath(shape.inside(), ink(*r.inside));
+        p.fillPath(shape.outside().subtracted(shape.inside()), ink(r.edge));
+    }
+
+    void operator()(const Draw::Blank &b)
+    {
+        const Draw::RoundedShape shape = b.card.on(DeviceGrid{1.0});
+        p.fillPath(shape.outside(), ink(b.card.edge));
+    }
+
+    void operator()(const Draw::Fill &f)
+    {
+        // What the fill painted on the fine picture, as one outline.
+        const DevicePart part{fine, fineOrigin, DeviceGrid{FillGridScale}};
+        const QImage before = fine.copy();
+        const QRect painted = paintShape(part, f);
+        if (painted.isEmpty())
+            return;
+        QImage changed(painted.size(), QImage::Format_Mono);
+        changed.fill(0);
+        for (int y = painted.top(); y <= painted.bottom(); ++y)
+            for (int x = painted.left(); x <= painted.right(); ++x)
+                if (fine.pixel(x, y) != before.pixel(x, y))
+                    changed.setPixel(x - painted.left(), y - painted.top(), 1);
+        QPainterPath area;
+        area.addRegion(QRegion(QBitmap::fromImage(changed)));
+        QTransform toDesign;
+        toDesign.scale(1 / FillGridScale, 1 / FillGridScale);
+        toDesign.translate(painted.left() + fineOrigin.x(), painted.top() + fineOrigin.y());
+        p.fillPath(toDesign.map(area.simplified()), ink(f.colour));
+    }
+};
+
+} // namespace
+
+QRect paperBounds(const std::vector<DrawOp> &ops)
+{
+    QRect all;
+    for (const DrawOp &op : ops)
+        if (!std::holds_alternative<Draw::Blank>(op.shape))
+            all |= op.bounds;
+    return all;
+}
+
+void paintOnPaper(QPainter &p, const std::vector<DrawOp> &ops)
+{
+    const QRect area = paperBounds(ops);
+    const DeviceGrid grid{FillGridScale};
+    const QRect fineArea = grid.map(area);
+    QImage fine(fineArea.size(), QImage::Format_RGB32);
+    fine.fill(Qt::white);
+    PaperPainter paper{p, fine, fineArea.topLeft()};
+    const bool fills = std::any_of(ops.begin(), ops.end(),
+                                   [](const DrawOp &op) { return std::holds_alternative<Draw::Fill>(op.shape); });
+    p.save();
+    for (const DrawOp &op : ops) {
+        std::visit(paper, op.shape);
+        // The fine picture follows only where a later fill will need it.
+        if (fills && !std::holds_alternative<Draw::Fill>(op.shape))
+            paintShape(DevicePart{fine, fineArea.topLeft(), grid}, op.shape);
+    }
+    p.restore();
+}
