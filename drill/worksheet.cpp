@@ -81,7 +81,7 @@ double questionHeight(const SheetProblem &q)
 
 QString sheetLabel(const Worksheet &sheet)
 {
-    return QStringLiteral("ばんごう　") + QString::number(sheet.number);
+    return QStringLiteral("番号　") + QString::number(sheet.number);
 }
 
 QString answerText(int level, const SheetProblem &q)

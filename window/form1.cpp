@@ -133,11 +133,11 @@ void Form1::buildLevelPanel()
     connect(Command12, &QPushButton::clicked, this, [this] { Command12_Click(); });
     Text3 = new QLineEdit(c);
     Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setGeometry(674, 12, 57, 33);
+    Text3->setGeometry(676, 12, 55, 33);
     Text3->setFont(Fonts::make(Fonts::Gothic, 12, false));
     Text3->setMaxLength(4);
     Text3->setAlignment(Qt::AlignCenter);
-    Text3->setPlaceholderText(QStringLiteral("ばんごう"));
+    Text3->setPlaceholderText(QStringLiteral("番号"));
     connect(Text3, &QLineEdit::returnPressed, this, [this] { Command12_Click(); });
 
     auto *group = new QButtonGroup(this);

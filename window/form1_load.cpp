@@ -4,6 +4,7 @@
 #include "drill/seed.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -26,6 +27,12 @@ void Form1::Form_Load()
         Picture7->resize(794, 530);
         Command10->move(600, Command10->y());
         Command2->move(695, Command2->y());
+        // The heading fills the top row here: the worksheet's two go below
+        // the buttons, right of the level choices' texts.
+        Command12->move(695, 56);
+        Text3->move(630, 60);
+        Command12->raise();
+        Text3->raise();
         Label2->setFont(Fonts::make(Fonts::PMincho, 16, true));
         for (int i = 0; i < LevelCount; ++i) {
             Option2[i]->setGeometry(37, 65 + 37 * i, 700, 28);

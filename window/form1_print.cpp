@@ -16,7 +16,7 @@ void Form1::Command12_Click()
     } else if (const auto typed = sheetNumberFromText(Text3->text())) {
         number = *typed;
     } else {
-        platform_.messageBox(this, QStringLiteral("プリントの　ばんごうは　1から9999までの　数字で　入れてください。"),
+        platform_.messageBox(this, QStringLiteral("プリントの　番号は　1から9999までの　数字で　入れてください。"),
                              MsgButtons::Ok);
         return;
     }

@@ -3,6 +3,8 @@
 #include "support/formdriver.h"
 #include "support/testregistry.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -11,6 +13,7 @@ class TestLessonLinkWindow : public QObject {
 private slots:
     void opensAtTheLinkedLevel_data();
     void opensAtTheLinkedLevel();
+    void sheetLinkWaitsForPrint();
 };
 
 void TestLessonLinkWindow::opensAtTheLinkedLevel_data()
@@ -59,6 +62,25 @@ void TestLessonLinkWindow::opensAtTheLinkedLevel()
     platform.answers.push_back(MsgAnswer::Yes);
     f.Command8_Click(0);
     QVERIFY(f.Picture7->isVisible());
+}
+
+// A worksheet's link chooses its level and types its number, and waits on
+// the level panel for プリント: a browser opens a tab only from a press.
+void TestLessonLinkWindow::sheetLinkWaitsForPrint()
+{
+    ScriptedPlatform platform;
+    platform.level = 8;
+    platform.sheet = QStringLiteral("4821");
+    Form1 f(platform);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QVERIFY(f.Picture7->isVisible());
+    QVERIFY(f.Option2[7]->isChecked());
+    QCOMPARE(f.Text3->text(), QStringLiteral("4821"));
+    QVERIFY(platform.printed.isEmpty());
+    QTest::mouseClick(f.Command12, Qt::LeftButton);
+    QCOMPARE(platform.printed.size(), 1);
+    QCOMPARE(platform.printed[0].fileName, QStringLiteral("quilmo-L08-4821.pdf"));
 }
 
 QUILMO_TEST(TestLessonLinkWindow)

@@ -175,7 +175,7 @@ void TestWorksheet::sheetOfEveryLevel()
     QVERIFY(pages.size() >= 2);
     const QString &questions = pages[0], &key = pages[1];
     const QString caption = QStringLiteral("L%1 ").arg(level, 2, 10, QLatin1Char('0'));
-    const QRegularExpression numbered(QStringLiteral("ばんごう\\s+%1\\n").arg(sheet));
+    const QRegularExpression numbered(QStringLiteral("番号\\s+%1\\n").arg(sheet));
     for (const QString &page : {questions, key}) {
         QVERIFY(page.contains(caption));
         QVERIFY(page.contains(numbered));
@@ -303,7 +303,7 @@ void TestWorksheet::printButton_data()
     QTest::addColumn<QString>("message"); // empty: a sheet is handed over
     QTest::addColumn<QString>("file");
     const QString noLevel = QStringLiteral("レベルをきめてから、けっていボタンをおしてください。");
-    const QString badNumber = QStringLiteral("プリントの　ばんごうは　1から9999までの　数字で　入れてください。");
+    const QString badNumber = QStringLiteral("プリントの　番号は　1から9999までの　数字で　入れてください。");
     QTest::newRow("numbered") << 8 << "4821" << "" << "quilmo-L08-4821.pdf";
     QTest::newRow("no level") << 0 << "4821" << noLevel << "";
     QTest::newRow("not a number") << 8 << "abc" << badNumber << "";
