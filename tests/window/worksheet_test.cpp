@@ -162,7 +162,9 @@ void TestWorksheet::sheetOfEveryLevel()
     QElapsedTimer made;
     made.start();
     const QByteArray bytes = worksheetPdf(makeWorksheet(level, sheet));
-    qInfo("L%02d: %lld ms, %lld bytes", level, static_cast<long long>(made.elapsed()), static_cast<long long>(bytes.size()));
+    const qint64 ms = made.elapsed();
+    qInfo("L%02d: %lld ms, %lld bytes", level, static_cast<long long>(ms), static_cast<long long>(bytes.size()));
+    QVERIFY2(ms < 1000, "a sheet takes longer than a second");
     const QString pdf = write(bytes, QStringLiteral("L%1-%2.pdf").arg(level, 2, 10, QLatin1Char('0')).arg(sheet));
     QVERIFY(!pdf.isEmpty());
 
@@ -229,7 +231,6 @@ void TestWorksheet::sheetOfEveryLevel()
                      qPrintable(QStringLiteral("(%1) %2 counted, key %3").arg(k + 1).arg(squares).arg(answers[k])));
         }
     }
-    QVERIFY2(made.elapsed() < 1000 || level == 7, "a sheet takes longer than a second");
 }
 
 void TestWorksheet::unitSquareIsOneCentimetre_data()
