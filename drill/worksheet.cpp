@@ -5,6 +5,7 @@
 #include "drawing/paper.h"
 #include "drill/family.h"
 #include "drill/levels.h"
+#include "drill/mistake.h"
 #include "core/version.h"
 
 #include <QBuffer>
@@ -90,6 +91,19 @@ QString answerText(int level, const SheetProblem &q)
     return answer ? QString::number(answer->number) + QStringLiteral(" ") + unitText(answer->unit) : QString();
 }
 
+// What the commonest mistake that the drill names gives for a problem, with
+// the line a lane shows for it; empty where the level names none but a
+// wrong unit, which the key's own unit shows.
+QString commonestMistake(int level, const SheetProblem &q)
+{
+    const MistakeSet named = levelFacts(level).mistakes & ~mistakeBit(Mistake::Unit);
+    for (const MistakenAnswer &a : MistakenAnswers(level, q.block, q.parts))
+        if (a.kind != Mistake::Other && a.named == a.kind && (named & mistakeBit(a.kind)))
+            return QString::number(a.number, 'g', 15) + QStringLiteral(" ") + a.unit + QStringLiteral("　") +
+                   HintText(a.kind, level);
+    return {};
+}
+
 // Caption, sheet number and a rule below them; the first page asks for the
 // pupil's name and the date as well.
 void heading(QPainter &p, const Worksheet &sheet, const QString &title, bool nameAndDate)
@@ -149,11 +163,13 @@ void problemPage(QPainter &p, const Worksheet &sheet)
 void keyPage(QPainter &p, const Worksheet &sheet)
 {
     heading(p, sheet, QStringLiteral("こたえ"), false);
-    const double row = 12;
+    constexpr double row = 12, mistakeLeft = FigureLeft + 42;
+    text(p, {mistakeLeft, ProblemsTop}, TextHeight * 0.8, QStringLiteral("よくある　まちがいの　こたえ"));
     for (size_t i = 0; i < sheet.problems.size(); ++i) {
-        const double y = ProblemsTop + row * static_cast<double>(i);
+        const double y = ProblemsTop + row * static_cast<double>(i + 1);
         text(p, {Margin, y}, TextHeight, QStringLiteral("(%1)").arg(i + 1), true);
         text(p, {FigureLeft, y}, TextHeight, answerText(sheet.level, sheet.problems[i]));
+        text(p, {mistakeLeft, y}, TextHeight, commonestMistake(sheet.level, sheet.problems[i]));
     }
 }
 

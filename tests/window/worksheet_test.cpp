@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <optional>
+
 // Sheets are read back as a teacher's printer would see them: with
 // Poppler's tools, never from the generator. QUILMO_SHEETS_DIR keeps them.
 class TestWorksheet : public QObject {
@@ -111,6 +113,21 @@ QString areaFromSides(const QString &problem)
     return QString::number(std::llround(a / squareMetres[in])) + QStringLiteral(" ") + in;
 }
 
+// The two sides of a level 8 or 9 problem as printed, in its larger unit
+// (millimetres as centimetres); none where it prints no sides.
+std::optional<std::pair<int, int>> printedSides(const QString &problem)
+{
+    static const QRegularExpression square(QStringLiteral("一辺が(\\d+)(?:cm|m|km)の"));
+    static const QRegularExpression sides(QStringLiteral("たて(\\d+)(cm|mm|m|km), ?横(\\d+)(cm|mm|m|km)"));
+    if (const auto m = square.match(problem); m.hasMatch())
+        return std::pair{number(m, 1), number(m, 1)};
+    const auto m = sides.match(problem);
+    if (!m.hasMatch())
+        return std::nullopt;
+    auto inLarger = [&](int i) { return m.captured(i + 1) == QStringLiteral("mm") ? number(m, i) / 10 : number(m, i); };
+    return std::pair{inLarger(1), inLarger(3)};
+}
+
 // Runs of grey figure fill (the printed yellow) wider than a few pixels, as
 // boxes: one per unit square, the legend's first.
 QList<QRect> filledSquares(const QImage &page, QRect band)
@@ -189,10 +206,15 @@ void TestWorksheet::sheetOfEveryLevel()
     while (questions.contains(QStringLiteral("(%1)").arg(count + 1)))
         ++count;
     QVERIFY2(count >= 4 && count <= SheetProblemsMax, qPrintable(QString::number(count)));
-    static const QRegularExpression keyLine(QStringLiteral("\\((\\d+)\\)\\s+(\\d+ (?:ｃ㎡|㎡|ａ|ｈａ|ｋ㎡))"));
-    QStringList answers;
-    for (auto it = keyLine.globalMatch(key); it.hasNext();)
-        answers << it.next().captured(2);
+    static const QRegularExpression keyLine(
+        QStringLiteral("\\((\\d+)\\)\\s+(\\d+ (?:ｃ㎡|㎡|ａ|ｈａ|ｋ㎡))(?:\\s+(\\d+) \\S+\\s+(\\S.*))?\\n"));
+    QStringList answers, mistaken, hints;
+    for (auto it = keyLine.globalMatch(key); it.hasNext();) {
+        const auto m = it.next();
+        answers << m.captured(2);
+        mistaken << m.captured(3);
+        hints << QString(m.captured(4)).remove(QRegularExpression(QStringLiteral("\\s")));
+    }
     QCOMPARE(answers.size(), count);
 
     // Where the sheet prints sides, the key's answer follows from them.
@@ -205,8 +227,22 @@ void TestWorksheet::sheetOfEveryLevel()
             ++fromSides;
         }
     }
-    if (level == 8 || level == 9)
+    if (level == 8 || level == 9) {
         QCOMPARE(fromSides, count);
+        // The key's commonest mistake is the length around or the sides
+        // added, and its answer follows from the sides printed.
+        for (int k = 1; k <= count; ++k) {
+            const auto sides = printedSides(QString(problems[k]).remove(QLatin1Char('\n')));
+            QVERIFY(sides);
+            const int around = 2 * (sides->first + sides->second), added = sides->first + sides->second;
+            if (hints[k - 1] == QStringLiteral("それはまわりの長さだよ"))
+                QCOMPARE(mistaken[k - 1].toInt(), around);
+            else if (hints[k - 1] == QStringLiteral("たし算ではなくかけ算だよ"))
+                QCOMPARE(mistaken[k - 1].toInt(), added);
+            else
+                QFAIL(qPrintable(QStringLiteral("(%1): %2").arg(k).arg(hints[k - 1])));
+        }
+    }
 
     // Where it prints unit squares, the key counts them: the squares filled
     // on the page between a problem's number and the next, but the legend's.
