@@ -72,6 +72,10 @@ void TestFurigana::everyKanjiHasItsReading()
     FormDriver d;
     setSwitch(d, 1, true);
     d.click(QStringLiteral("Command10")); // no level yet: the message box
+    d.chooseLevel(1);
+    d.form->Text3->setText(QStringLiteral("x"));
+    d.click(QStringLiteral("Command12")); // a worksheet's number that is none
+    texts << d.form->Text3->placeholderText();
     for (int level = 1; level <= LevelCount; ++level) {
         d.start(level);
         for (int lane = 1; lane <= 3; ++lane)
