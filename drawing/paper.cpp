@@ -84,7 +84,9 @@ struct PaperPainter {
         const QRect painted = paintShape(part, f);
         if (painted.isEmpty())
             return;
+        // Index 1 is black, which a bitmap's region covers.
         QImage changed(painted.size(), QImage::Format_Mono);
+        changed.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
         changed.fill(0);
         for (int y = painted.top(); y <= painted.bottom(); ++y)
             for (int x = painted.left(); x <= painted.right(); ++x)
