@@ -164,13 +164,18 @@ void keyPage(QPainter &p, const Worksheet &sheet)
 {
     heading(p, sheet, QStringLiteral("こたえ"), false);
     constexpr double row = 12, mistakeLeft = FigureLeft + 42;
-    text(p, {mistakeLeft, ProblemsTop}, TextHeight * 0.8, QStringLiteral("よくある　まちがいの　こたえ"));
+    bool mistakes = false;
     for (size_t i = 0; i < sheet.problems.size(); ++i) {
         const double y = ProblemsTop + row * static_cast<double>(i + 1);
         text(p, {Margin, y}, TextHeight, QStringLiteral("(%1)").arg(i + 1), true);
         text(p, {FigureLeft, y}, TextHeight, answerText(sheet.level, sheet.problems[i]));
-        text(p, {mistakeLeft, y}, TextHeight, commonestMistake(sheet.level, sheet.problems[i]));
+        const QString mistaken = commonestMistake(sheet.level, sheet.problems[i]);
+        text(p, {mistakeLeft, y}, TextHeight, mistaken);
+        mistakes = mistakes || !mistaken.isEmpty();
     }
+    // The column's heading only where it holds something.
+    if (mistakes)
+        text(p, {mistakeLeft, ProblemsTop}, TextHeight * 0.8, QStringLiteral("よくある　まちがいの　こたえ"));
 }
 
 } // namespace
