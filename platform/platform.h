@@ -35,6 +35,15 @@ public:
     // Marks will follow: gets their sounds ready, so that the first starts as
     // quickly as the others. Returns at once.
     virtual void readyMarkSounds() = 0;
+    // Read-aloud with the system's own Japanese voice. Gets the voice ready
+    // ahead of the first tap; returns at once.
+    virtual void readyVoice() = 0;
+    // Whether a Japanese voice exists; may wait while the voice gets ready.
+    virtual bool hasJapaneseVoice() = 0;
+    // Speaks kana at once, cutting off whatever was still being spoken, so
+    // that lanes never speak over each other. Returns at once.
+    virtual void speak(const QString &kana) = 0;
+    virtual void stopSpeaking() = 0;
     // Time of day as "hh:mm:ss", 24-hour clock.
     virtual QString timeOfDay() = 0;
     // Milliseconds of a steady clock, for waits finer than the time of day.

@@ -117,6 +117,33 @@ void QtPlatform::readyMarkSounds()
     sounds().ready();
 }
 
+System::Voice &QtPlatform::voice()
+{
+    if (!voice_)
+        voice_ = System::voice();
+    return *voice_;
+}
+
+void QtPlatform::readyVoice()
+{
+    voice().ready();
+}
+
+bool QtPlatform::hasJapaneseVoice()
+{
+    return voice().japanese();
+}
+
+void QtPlatform::speak(const QString &kana)
+{
+    voice().speak(kana);
+}
+
+void QtPlatform::stopSpeaking()
+{
+    voice().stop();
+}
+
 QString QtPlatform::timeOfDay()
 {
     return QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));

@@ -13,6 +13,10 @@ public:
     void beep() override;
     void markSound(MarkSound which) override;
     void readyMarkSounds() override;
+    void readyVoice() override;
+    bool hasJapaneseVoice() override;
+    void speak(const QString &kana) override;
+    void stopSpeaking() override;
     QString timeOfDay() override;
     qint64 clockMs() override;
     int screenWidthPx() override;
@@ -24,6 +28,8 @@ public:
 
 private:
     System::MarkSounds &sounds();
+    System::Voice &voice();
 
     std::unique_ptr<System::MarkSounds> sound_; // made when a lane starts, never at start-up
+    std::unique_ptr<System::Voice> voice_;      // likewise
 };

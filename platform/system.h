@@ -24,6 +24,20 @@ public:
     virtual void play(MarkSound which) = 0;
 };
 
+// Reads kana aloud with the system's Japanese voice (Platform::speak).
+class Voice {
+public:
+    virtual ~Voice() = default;
+    // Returns at once.
+    virtual void ready() = 0;
+    // Whether a Japanese voice exists; may wait until the voice is ready.
+    virtual bool japanese() = 0;
+    // Returns at once; cuts off what was still being spoken.
+    virtual void speak(const QString &kana) = 0;
+    virtual void stop() = 0;
+};
+std::unique_ptr<Voice> voice();
+
 // Once, when the application object exists and before the window is built.
 void prepareProcess();
 

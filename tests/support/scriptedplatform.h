@@ -29,6 +29,10 @@ public:
     int beeps = 0;
     QList<MarkSound> markSounds;
     int soundsReadied = 0;
+    bool japaneseVoice = true;
+    int voiceReadied = 0;
+    QStringList spoken;  // in order
+    int speechStops = 0;
     int pauseSteps = 0;
     qint64 elapsedMs = 0; // moves with the clock
     bool ended = false;
@@ -38,6 +42,10 @@ public:
     void beep() override { ++beeps; }
     void markSound(MarkSound which) override { markSounds.append(which); }
     void readyMarkSounds() override { ++soundsReadied; }
+    void readyVoice() override { ++voiceReadied; }
+    bool hasJapaneseVoice() override { return japaneseVoice; }
+    void speak(const QString &kana) override { spoken.append(kana); }
+    void stopSpeaking() override { ++speechStops; }
     QString timeOfDay() override;
     qint64 clockMs() override { return elapsedMs; }
     int screenWidthPx() override { return screenWidth; }
