@@ -56,6 +56,11 @@ constexpr double HintPt = 15;
 constexpr int QuestionLeft = 410;
 constexpr int HintRight = 762; // excluded: the band's rounded edge
 
+// The speaker that reads the lane aloud: left of the number box, below the
+// question and right of every figure, large enough for a small finger.
+constexpr int SpeakerSide = 36;
+inline QRect speakerButton(int lane) { return {428, LaneBand::offset(lane) + 182, SpeakerSide, SpeakerSide}; }
+
 // Where every family puts the answer boxes.
 inline QPoint numberBoxAt(int lane, bool furigana) { return {470, LaneBand::offset(lane) + rows(furigana).boxes}; }
 inline QPoint unitBoxAt(int lane, bool furigana) { return {655, LaneBand::offset(lane) + rows(furigana).boxes}; }

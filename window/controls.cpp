@@ -7,6 +7,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -59,6 +63,28 @@ void Picture::paintEvent(QPaintEvent *e)
         shownScale_ = scale;
     }
     drawOnDevicePixels(p, shown_);
+}
+
+void SpeakerButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton face;
+    initStyleOption(&face);
+    p.drawControl(QStyle::CE_PushButtonBevel, face);
+    // The speaker in a box of 12 by 12 units in the middle of the button.
+    const double u = std::min(width(), height()) / 18.0;
+    p.translate(width() / 2.0 - 6 * u, height() / 2.0 - 6 * u);
+    p.scale(u, u);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const QColor ink = isEnabled() ? Qt::black : Qt::gray;
+    p.setBrush(ink);
+    const QPointF cone[] = {{0, 4}, {3, 4}, {7, 0.5}, {7, 11.5}, {3, 8}, {0, 8}};
+    p.drawPolygon(cone, 6);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink, 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(5, 3, 6, 6), -50 * 16, 100 * 16);
+    p.drawArc(QRectF(3, 1, 10, 10), -55 * 16, 110 * 16);
 }
 
 AnswerBox::AnswerBox(QWidget *parent)

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 // A control's objectName: its designed name with its index, "Command5(1)".
 QString indexed(const char *control, int index);
@@ -34,6 +35,17 @@ private:
     QString large_;
     QImage shown_; // the rendering at the last scale drawn
     double shownScale_ = 0;
+};
+
+// A button that shows a loudspeaker, drawn as lines at whatever scale the
+// window is shown.
+class SpeakerButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
 };
 
 // A number or unit box. Its right-click menu opens as a window of its own,

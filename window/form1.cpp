@@ -191,6 +191,7 @@ void Form1::buildDrawingPanel()
     auto *units = new QButtonGroup(this);
     auto *erase = new QButtonGroup(this);
     auto *check = new QButtonGroup(this);
+    auto *speakers = new QButtonGroup(this);
     for (int r = 0; r < 3; ++r)
         buildLane(r);
     for (int i = 0; i < 30; ++i)
@@ -200,11 +201,13 @@ void Form1::buildDrawingPanel()
     for (int r = 0; r < 3; ++r) {
         erase->addButton(Command7[r], r);
         check->addButton(Command5[r], r);
+        speakers->addButton(Command11[r], r);
     }
     connect(digits, &QButtonGroup::idClicked, this, [this](int i) { Command6_Click(i); });
     connect(units, &QButtonGroup::idClicked, this, [this](int i) { Command1_Click(i); });
     connect(erase, &QButtonGroup::idClicked, this, [this](int i) { Command7_Click(i); });
     connect(check, &QButtonGroup::idClicked, this, [this](int i) { Command5_Click(i); });
+    connect(speakers, &QButtonGroup::idClicked, this, [this](int i) { Command11_Click(i); });
 }
 
 void Form1::buildLane(int r)
@@ -220,6 +223,14 @@ void Form1::buildLane(int r)
     Command5[r] = button(c, indexed("Command5", r), QStringLiteral("ﾁｪｯｸ"), Lane::checkButton(r + 1), Rgb::lightGreen(),
                          Fonts::make(Fonts::PMincho, 18, true));
     Command5[r]->hide();
+
+    Command11[r] = new SpeakerButton(c);
+    Command11[r]->setObjectName(indexed("Command11", r));
+    Command11[r]->setGeometry(Lane::speakerButton(r + 1));
+    Command11[r]->setFocusPolicy(Qt::TabFocus);
+    Command11[r]->setAccessibleName(QStringLiteral("よみあげ"));
+    setFace(Command11[r], QPalette::Button, Rgb::lightGreen());
+    Command11[r]->hide();
 
     auto box = [&](const char *name, QSize size) {
         auto *t = new AnswerBox(c);
@@ -277,5 +288,6 @@ void Form1::stopRow(int row)
     Text1[row - 1]->hide();
     Text2[row - 1]->hide();
     Command5[row - 1]->hide();
+    Command11[row - 1]->hide();
     Picture6[row - 1]->hide();
 }

@@ -74,6 +74,7 @@ public:
     std::array<QPushButton *, 30> Command6{};     // digits, see digitIndex()
     std::array<QPushButton *, 18> Command1{};     // unit letters, see unitIndex()
     std::array<QPushButton *, 3> Command7{};      // けす: erase both boxes
+    std::array<QPushButton *, 3> Command11{};     // the speaker: reads the lane aloud
 
     // How each lane did, shown over the level panel after the finish; made
     // at the first finish.
@@ -93,6 +94,7 @@ public:
     void Command6_Click(int index);
     void Command1_Click(int index);
     void Command7_Click(int index);
+    void Command11_Click(int index);
     void Command5_Click(int index);
 
     // The switches' reading aids on the whole window, for every text from
@@ -127,6 +129,8 @@ private:
     // A lane's hint after a wrong try, drawn on its band; erased at its next
     // try, forgotten when the band is blanked.
     void showHint(int row, Mistake mistake);
+    // One line where the hint goes, in the hint's colour, erased as a hint is.
+    void showLaneLine(int row, const QString &text);
     void eraseHint(int row);
     void forgetHint(int row);
 
@@ -135,6 +139,9 @@ private:
     std::array<std::optional<Canvas::Saved>, 3> hintUnder_;
     RubyWidgets *ruby_ = nullptr; // made when furigana is first shown
     std::array<int, 2> grownBy_{}; // the heading's and the finish button's room for readings
+    // What the lane's speaker reads: the newest text the lane shows.
+    void setReading(int row, const QString &kana);
+    std::array<QString, 3> reading_;
 };
 
 // Sets one colour of a control's palette.

@@ -2,6 +2,7 @@
 #include "core/lanes.h"
 #include "drill/check.h"
 #include "drill/newproblem.h"
+#include "drill/reading.h"
 
 #include <QLineEdit>
 
@@ -67,6 +68,8 @@ void Form1::Command5_Click(int index)
     p.print(mark);
     // After the last miss the pupil sees the answer where it belonged.
     const bool teach = showRightAnswer(r, outcome.shown);
+    if (teach)
+        setReading(r, MarkReading(false) + AnswerReading(*outcome.shown));
     const qint64 shownAt = platform_.clockMs();
     platform_.markSound(outcome.verdict == TryOutcome::Verdict::Right ? MarkSound::Right : MarkSound::Wrong);
     ShowMarkPause(under);
@@ -75,8 +78,10 @@ void Form1::Command5_Click(int index)
         if (teach)
             waitUntil(shownAt + RightAnswerMs);
         resetBoxes(r);
-        if (outcome.hint)
+        if (outcome.hint) {
             showHint(r, *outcome.hint);
+            setReading(r, MarkReading(false) + HintReading(*outcome.hint, m_.Level));
+        }
     }
     if (!outcome.finished)
         return;

@@ -3,6 +3,12 @@
 
 void Form1::showHint(int row, Mistake mistake)
 {
+    showLaneLine(row, HintText(mistake, m_.Level));
+}
+
+void Form1::showLaneLine(int row, const QString &text)
+{
+    eraseHint(row);
     Canvas &p = panel();
     const double size = p.fontSizePt();
     const QColor ink = p.ForeColor;
@@ -10,7 +16,6 @@ void Form1::showHint(int row, Mistake mistake)
     p.ForeColor = Rgb::hint();
     p.CurrentX = Lane::hintAt(row, p.furigana()).x();
     p.CurrentY = Lane::hintAt(row, p.furigana()).y();
-    const QString text = HintText(mistake, m_.Level);
     // Kept, so that the next try takes the line away and nothing else.
     hintUnder_[row - 1] = p.save(p.textRect(text));
     p.print(text);

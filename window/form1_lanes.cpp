@@ -3,6 +3,7 @@
 #include "window/form1.h"
 #include "drill/newproblem.h"
 #include "window/rubywidgets.h"
+#include "drill/reading.h"
 #include "window/tallypanel.h"
 #include "window/timing.h"
 #include "drill/tally.h"
@@ -28,12 +29,16 @@ void Form1::Picture1_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers
 
     m_.RowTable.set(r, Col::RowActive, 1);
     m_.RowTable.clear(r, 1, 200);
+    // The speaker is there from the first problem on; the voice takes about
+    // a second to start, which its first tap should not wait for.
+    platform_.readyVoice();
     makeProblem();
     if (m_.RowTable.at(r, Col::ProblemCount) == 0)
         return; // the lane could not start a problem
     Text1[r - 1]->show();
     Text2[r - 1]->show();
     Command5[r - 1]->show();
+    Command11[r - 1]->show();
     Picture6[r - 1]->show();
     // The pupil's first check follows soon; its sound should not wait for
     // the sound server to be reached.
@@ -66,6 +71,7 @@ void Form1::Command8_Click(int)
     for (int i = 0; i < 3; ++i) {
         Text1[i]->hide();
         Command5[i]->hide();
+        Command11[i]->hide();
         Picture6[i]->hide();
         Text2[i]->hide();
         m_.RowTable.clear(i + 1, 0, RowTable::Columns - 1);
@@ -87,4 +93,7 @@ void Form1::makeProblem()
     forgetHint(m_.RowIndex);
     NewProblem(m_, panel(), *this);
     watch.report(Timing::problemMade);
+    // A lane whose last problem is done has nothing left to read.
+    const int r = m_.RowIndex, k = m_.RowTable.at(r, Col::ProblemCount);
+    setReading(r, m_.RowTable.at(r, Col::ResultMark(k)) == 0 ? ProblemReading(m_.Level, m_.RowTable, r, k) : QString());
 }

@@ -43,6 +43,9 @@ void Form1::Command10_Click()
         platform_.messageBox(this, QStringLiteral("レベルをきめてから、けっていボタンをおしてください。"), MsgButtons::Ok);
         return;
     }
+    // Read-aloud speaks the first problem as its lane starts.
+    if (m_.Aids.ReadAloud)
+        platform_.readyVoice();
     ResetPanel();
     Canvas &p = panel();
     p.ForeColor = Rgb::black();

@@ -53,6 +53,7 @@ int main(int argc, char **argv)
     point("unit_box", Lane::unitBoxAt);
     rect("keypad", Lane::keypadStrip);
     rect("check", Lane::checkButton);
+    rect("speaker", Lane::speakerButton);
     if (argc == 1) {
         std::fputs(out.str().c_str(), stdout);
         return 0;
