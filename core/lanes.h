@@ -56,10 +56,15 @@ constexpr double HintPt = 15;
 constexpr int QuestionLeft = 410;
 constexpr int HintRight = 762; // excluded: the band's rounded edge
 
-// The speaker that reads the lane aloud: left of the number box, below the
-// question and right of every figure, large enough for a small finger.
+// The speaker that reads the lane aloud: left of the number box and level
+// with it, below the question and right of every figure, large enough for a
+// small finger.
 constexpr int SpeakerSide = 36;
-inline QRect speakerButton(int lane) { return {428, LaneBand::offset(lane) + 182, SpeakerSide, SpeakerSide}; }
+inline QRect speakerButton(int lane, bool furigana)
+{
+    return {428, LaneBand::offset(lane) + rows(furigana).boxes + 2, SpeakerSide, SpeakerSide};
+}
+inline QRect speakerButton(int lane) { return speakerButton(lane, false); }
 
 // Where every family puts the answer boxes.
 inline QPoint numberBoxAt(int lane, bool furigana) { return {470, LaneBand::offset(lane) + rows(furigana).boxes}; }

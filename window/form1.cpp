@@ -269,6 +269,7 @@ void Form1::placeBoxes(int row, QPoint numberBox, QPoint unitBox)
 {
     Text1[row - 1]->move(numberBox);
     Text2[row - 1]->move(unitBox);
+    Command11[row - 1]->setGeometry(Lane::speakerButton(row, panel().furigana()));
 }
 
 void Form1::resetBoxes(int row)

@@ -33,13 +33,17 @@ QPushButton *speaker(const FormDriver &d, int lane)
 }
 } // namespace
 
-// At every level, with the longest score lines and a hint shown, nothing is
-// drawn under a lane's speaker and it overlaps none of the lanes' controls.
+// At every level, with and without furigana, with the longest score lines
+// and a hint shown, nothing is drawn under a lane's speaker and it overlaps
+// none of the lanes' controls.
 void TestReadAloud::speakerCoversNothingAtAnyLevel()
 {
-    for (int level = 1; level <= 12; ++level) {
+    for (int level = 1; level <= 24; ++level) {
+        // Levels 13 to 24: the same with furigana.
         FormDriver d;
-        d.start(level);
+        if (level > 12)
+            d.click(QStringLiteral("Check1(1)"));
+        d.start(level > 12 ? level - 12 : level);
         for (int lane = 1; lane <= 3; ++lane) {
             d.startRow(lane);
             QPushButton *s = speaker(d, lane);
