@@ -3,6 +3,7 @@
 #include "core/lanes.h"
 #include "core/version.h"
 #include "window/controls.h"
+#include "platform/spokenname.h"
 #include "window/programicon.h"
 #include "window/timing.h"
 #include "drawing/fonts.h"
@@ -228,7 +229,7 @@ void Form1::buildLane(int r)
     Command11[r]->setObjectName(indexed("Command11", r));
     Command11[r]->setGeometry(Lane::speakerButton(r + 1));
     Command11[r]->setFocusPolicy(Qt::TabFocus);
-    Command11[r]->setAccessibleName(QStringLiteral("よみあげ"));
+    setSpokenName(Command11[r], QStringLiteral("よみあげ"));
     setFace(Command11[r], QPalette::Button, Rgb::lightGreen());
     Command11[r]->hide();
 
