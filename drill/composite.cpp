@@ -1,7 +1,7 @@
 #include "drill/composite.h"
 
 #include "drill/levels.h"
-#include "drill/summary.h"
+#include "drill/wordproblem.h"
 
 #include <algorithm>
 #include <bitset>
@@ -69,7 +69,7 @@ ProblemKind drawKind(RandomSource &random, int level, int N)
     case CompositeMix::None:
     case CompositeMix::Review: break;
     }
-    return summaryKind(N, random.between(1, 4));
+    return reviewKind(N, random.between(1, 4));
 }
 
 int drawRightSize(RandomSource &random)

@@ -11,18 +11,18 @@ constexpr Mistake Unit = Mistake::Unit, Zeros = Mistake::Zeros, Perimeter = Mist
 
 // A level of unit squares: a wrong count in a unit it takes is a wrong
 // unit, or zeros lost where it takes smaller units.
-constexpr LevelFacts squares(const char *caption, const char *summary, int columns, const char *legend, int legendX,
+constexpr LevelFacts squares(const char *caption, const char *description, int columns, const char *legend, int legendX,
                              std::array<UnitFactor, 4> units, int unitCount)
 {
-    return {caption,    summary, Family::UnitSquares, AnswerUnit::Listed,
+    return {caption,    description, Family::UnitSquares, AnswerUnit::Listed,
             units,      unitCount, columns, legend, legendX, CompositeMix::None,
             unitCount > 1 ? mistakes(Unit, Zeros) : mistakes(Unit)};
 }
 
-constexpr LevelFacts asked(const char *caption, const char *summary, Family family, AnswerUnit answer,
+constexpr LevelFacts asked(const char *caption, const char *description, Family family, AnswerUnit answer,
                            MistakeSet named, CompositeMix mix = CompositeMix::None)
 {
-    return {caption, summary, family, answer, {{{cm2, 1}}}, answer == AnswerUnit::Listed ? 1 : 0, 0, "", 0, mix,
+    return {caption, description, family, answer, {{{cm2, 1}}}, answer == AnswerUnit::Listed ? 1 : 0, 0, "", 0, mix,
             named};
 }
 

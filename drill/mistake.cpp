@@ -4,7 +4,7 @@
 #include "drill/composite.h"
 #include "drill/judge.h"
 #include "drill/levels.h"
-#include "drill/summary.h"
+#include "drill/wordproblem.h"
 
 #include <QtGlobal>
 

@@ -3,7 +3,7 @@
 #include "drill/composite.h"
 #include "drill/levels.h"
 #include "drill/mixedunits.h"
-#include "drill/summary.h"
+#include "drill/wordproblem.h"
 #include "drill/transformed.h"
 
 namespace {
@@ -64,7 +64,7 @@ QString rectangleReading(const SideLength &tate, const SideLength &yoko)
            QStringLiteral("の　ちょうほうけい。") + Find;
 }
 
-QString sidesReading(const SidesProblem &p)
+QString sidesReading(const WordProblem &p)
 {
     const QString shape = p.square ? QStringLiteral("いっぺんの　ながさが　") + lengthSaid(p.squareSide) +
                                          QStringLiteral("の　せいほうけいの　めんせき")

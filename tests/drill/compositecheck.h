@@ -7,7 +7,7 @@
 #include "drill/judge.h"
 #include "drill/newproblem.h"
 #include "support/scriptedrandom.h"
-#include "drill/summary.h"
+#include "drill/wordproblem.h"
 
 #include <QRegularExpression>
 #include <QImage>

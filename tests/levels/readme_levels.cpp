@@ -40,7 +40,7 @@ QString table()
         const QString caption = QString::fromUtf8(f.caption);
         const int space = caption.indexOf(QLatin1Char(' '));
         t += QStringLiteral("| %1 | %2 | %3 | %4 |\n")
-                 .arg(caption.left(space), caption.mid(space + 1), QString::fromUtf8(f.summary), answeredIn(f));
+                 .arg(caption.left(space), caption.mid(space + 1), QString::fromUtf8(f.description), answeredIn(f));
     }
     return t + End;
 }

@@ -177,8 +177,8 @@ void TestComposite::levelTwelveSchedule()
     QFETCH(int, N);
     QFETCH(int, K);
     for (int drawn = 1; drawn <= 4; ++drawn) {
-        QCOMPARE(int(summaryKind(N, drawn)), K);
-        QCOMPARE(int(summaryKind(N + 8 + 10 * N, drawn)), drawn); // later problems keep the draw
+        QCOMPARE(int(reviewKind(N, drawn)), K);
+        QCOMPARE(int(reviewKind(N + 8 + 10 * N, drawn)), drawn); // later problems keep the draw
     }
     // Problem N of a fresh lane shows that kind; text kinds print one line at 22 points.
     FormDriver d;

@@ -1,4 +1,4 @@
-#include "drill/summary.h"
+#include "drill/wordproblem.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ QString side(const SideLength &s)
 
 } // namespace
 
-ProblemKind summaryKind(int N, int drawn)
+ProblemKind reviewKind(int N, int drawn)
 {
     if (N == 1 || N == 2)
         return ProblemKind::OneUnit;
@@ -28,7 +28,7 @@ int oneUnitScale(int U)
     return U == 2 ? 10 : U == 3 ? 100 : 1;
 }
 
-QString sidesLine(const SidesProblem &p)
+QString sidesLine(const WordProblem &p)
 {
     const QString question = p.askedIn ? QStringLiteral("の面積は、何") + unitText(*p.askedIn) + QStringLiteral("ですか。")
                                        : QStringLiteral("の面積を求めましょう。");
@@ -40,7 +40,7 @@ QString sidesLine(const SidesProblem &p)
            question;
 }
 
-SidesProblem oneUnitProblem(int W, int H, int U)
+WordProblem oneUnitProblem(int W, int H, int U)
 {
     static const LengthUnit lengths[] = {LengthUnit::Centimetre, LengthUnit::Metre, LengthUnit::Metre, LengthUnit::Metre,
                                          LengthUnit::Kilometre};
@@ -53,7 +53,7 @@ SidesProblem oneUnitProblem(int W, int H, int U)
     return {W == H, first, {scale * H, lengths[u]}, first, asked};
 }
 
-SidesProblem twoUnitProblem(int W, int H, int U)
+WordProblem twoUnitProblem(int W, int H, int U)
 {
     const AreaUnit answer = twoUnitAnswer(U);
     if (answer == AreaUnit::SquareMetre) {
