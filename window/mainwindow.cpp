@@ -2,7 +2,6 @@
 
 #include "drawing/fonts.h"
 #include "platform/zoom.h"
-#include "window/screenfit.h"
 
 #include <QContextMenuEvent>
 #include <QGraphicsProxyWidget>

@@ -6,7 +6,7 @@ import { decodePng } from './cdp.mjs';
 
 export const Design = { width: 1018, height: 743 };
 
-// The zoom MainWindow picks for the page (window/screenfit.cpp, ZoomFor).
+// The zoom MainWindow picks for the page (platform/zoom.cpp, ZoomFor).
 export function zoomFor(width, height) {
   if (width === Design.width && height === Design.height)
     return 1;

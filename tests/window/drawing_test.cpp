@@ -2,7 +2,7 @@
 // smaller where the screen cannot hold it.
 #include "support/formdriver.h"
 #include "window/mainwindow.h"
-#include "window/screenfit.h"
+#include "platform/zoom.h"
 #include "support/testregistry.h"
 
 #include <QGraphicsView>
