@@ -6,6 +6,7 @@
 #include "platform/spokenname.h"
 #include "window/programicon.h"
 #include "window/timing.h"
+#include "drawing/face.h"
 #include "drawing/fonts.h"
 #include "drill/keymap.h"
 #include "drill/levels.h"
@@ -44,13 +45,6 @@ protected:
 };
 
 } // namespace
-
-void setFace(QWidget *w, QPalette::ColorRole role, QColor c)
-{
-    QPalette pal = w->palette();
-    pal.setColor(role, c);
-    w->setPalette(pal);
-}
 
 void prepareApplication()
 {

@@ -144,8 +144,5 @@ private:
     std::array<QString, 3> reading_;
 };
 
-// Sets one colour of a control's palette.
-void setFace(QWidget *w, QPalette::ColorRole role, QColor c);
-
 // Style, fonts and Qt's Japanese texts shared by the program and its tests.
 void prepareApplication();

@@ -1,4 +1,5 @@
 #include "window/form1.h"
+#include "drawing/face.h"
 
 #include "core/screenwidth.h"
 #include "drawing/colours.h"

@@ -1,4 +1,5 @@
 #include "window/form1.h"
+#include "drawing/face.h"
 #include "core/lanes.h"
 #include "drill/check.h"
 #include "drill/newproblem.h"

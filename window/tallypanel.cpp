@@ -1,7 +1,7 @@
 #include "window/tallypanel.h"
 
-#include "window/form1.h"
 #include "drawing/colours.h"
+#include "drawing/face.h"
 #include "drawing/fonts.h"
 #include "drawing/ruby.h"
 
