@@ -1,5 +1,6 @@
 #include "window/borderbox.h"
 
+#include <QPainter>
 #include <QResizeEvent>
 
 BorderBox::BorderBox(const QString &name, QWidget *parent, QWidget *client)
@@ -16,14 +17,27 @@ BorderBox::BorderBox(const QString &name, QWidget *parent, QWidget *client)
 
 void BorderBox::setBackground(QColor c)
 {
-    // The box fills itself and draws its border over that fill. A client
-    // filling the inside would be painted after the border, and where the
-    // drill is drawn smaller its edge rows round onto the border's and hide
-    // it (the tally's cards lost their bottom edges on 800-pixel screens).
+    // Children that fill with the palette's window colour match the box.
     QPalette pal = palette();
     pal.setColor(QPalette::Window, c);
     setPalette(pal);
-    setAutoFillBackground(true);
+    background_ = c;
+    update();
+}
+
+void BorderBox::paintEvent(QPaintEvent *)
+{
+    // The box fills its inside and draws its border over that fill. A client
+    // filling the inside would be painted after the border, and where the
+    // drill is drawn smaller its edge rows round onto the border's and hide
+    // it (the tally's cards lost their bottom edges on 800-pixel screens).
+    // Under the border's inner line only: where the drill is drawn larger, a
+    // fill of the whole box rounds out past the border's outer line, and a
+    // fill of the inside alone leaves a gap where it is drawn smaller.
+    QPainter p(this);
+    if (background_.isValid())
+        p.fillRect(rect().adjusted(1, 1, -1, -1), background_);
+    drawFrame(&p);
 }
 
 void BorderBox::resizeEvent(QResizeEvent *e)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFrame>
 
 // A container with the platform's thin sunken border. Its contents are
@@ -13,8 +14,10 @@ public:
     void setBackground(QColor c);
 
 protected:
+    void paintEvent(QPaintEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
 
 private:
     QWidget *client_;
+    QColor background_;
 };
