@@ -19,6 +19,10 @@ export const colours = {
   red: [255, 0, 0], pink: [255, 200, 200], yellow: [255, 255, 0], lightYellow: [255, 255, 192],
 };
 
+// The level panel's empty foot, right of its switches (w, h, x, y in client
+// pixels, as tests/support/screen's foot_area): lavender once it is painted.
+export const levelFoot = [400, 50, 600, 680];
+
 export class Drill {
   constructor(page, viewport) {
     this.page = page;
@@ -29,6 +33,15 @@ export class Drill {
   }
 
   // The CSS pixel where a design pixel's middle is drawn.
+  // A design pixel's top-left corner, in CSS pixels.
+  edge(x, y) {
+    return [this.left + this.zoom * x, this.top + this.zoom * y];
+  }
+  // A box's fill starts inside its 2-pixel border, whose lines the style
+  // draws a device pixel thick at any zoom: no title bar or margin between.
+  withinBorder(offset, scale) {
+    return offset >= 0 && offset <= (2 * this.zoom + 1) * scale;
+  }
   at(x, y) {
     return [this.left + this.zoom * (x + 0.5), this.top + this.zoom * (y + 0.5)];
   }

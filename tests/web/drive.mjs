@@ -77,9 +77,9 @@ async function laptop(browser, server) {
   check(`the drill is centred at zoom ${drill.zoom} on light green (${(margin * 100).toFixed(1)} % of the left margin)`,
     margin > 0.99);
   const bounds = boundsOf(panel, colours.lavender);
-  const [lx, ly] = drill.at(4 + 2, 4 + 2);
-  check(`no title bar: the level panel starts at (${bounds?.x0}, ${bounds?.y0}), as the zoom puts it (${lx.toFixed(0)}, ${ly.toFixed(0)})`,
-    bounds && Math.abs(bounds.x0 - lx) <= 2 && Math.abs(bounds.y0 - ly) <= 2);
+  const [lx, ly] = drill.edge(4, 4);
+  check(`no title bar: the level panel's fill starts at (${bounds?.x0}, ${bounds?.y0}), within its border from (${lx.toFixed(1)}, ${ly.toFixed(1)})`,
+    bounds && drill.withinBorder(bounds.x0 - lx, 1) && drill.withinBorder(bounds.y0 - ly, 1));
   check('no sound is set up before the pupil touches the page',
     await drill.page.evaluate('!window.quilmoAudio || !window.quilmoAudio.context'));
 

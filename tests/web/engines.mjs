@@ -7,7 +7,7 @@
 // Prints "N passed, M failed" last; screenshots go to QUILMO_WEB_SHOTS if set.
 import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { Drill, boundsOf, colours } from './drill.mjs';
+import { Drill, boundsOf, colours, levelFoot } from './drill.mjs';
 import { playLesson } from './lesson.mjs';
 import { check, finish, waitFor } from './report.mjs';
 import { serve } from './serve.mjs';
@@ -39,14 +39,14 @@ try {
   check(`${browser.name}: a viewport of ${inner[0]} x ${inner[1]} CSS pixels at ratio ${inner[2]}`,
     inner[0] === viewport.width && inner[1] === viewport.height && inner[2] === viewport.dpr);
   const panel = await drill.shotWhen(30000,
-    image => drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98);
+    image => drill.share(image, colours.lavender, ...levelFoot, true) > 0.98);
   if (check(`${browser.name}: the level panel shows, ${Date.now() - page.navigated} ms after navigation`, panel)) {
     await keep(drill, 'levels');
     const bounds = boundsOf(panel, colours.lavender);
-    const [lx, ly] = drill.at(4 + 2, 4 + 2).map(v => v * panel.scale);
-    check(`${browser.name}: the drill at zoom ${drill.zoom}, the level panel from (${bounds?.x0}, ${bounds?.y0}) `
-      + `where the zoom puts it (${lx.toFixed(0)}, ${ly.toFixed(0)})`,
-      bounds && Math.abs(bounds.x0 - lx) <= 2 * panel.scale && Math.abs(bounds.y0 - ly) <= 2 * panel.scale);
+    const [lx, ly] = drill.edge(4, 4).map(v => v * panel.scale);
+    check(`${browser.name}: the drill at zoom ${drill.zoom}, the level panel's fill from (${bounds?.x0}, ${bounds?.y0}) `
+      + `within its border from (${lx.toFixed(1)}, ${ly.toFixed(1)})`,
+      bounds && drill.withinBorder(bounds.x0 - lx, panel.scale) && drill.withinBorder(bounds.y0 - ly, panel.scale));
     const title = await page.evaluate('document.title');
     check(`${browser.name}: the page's title is the window's (${JSON.stringify(title)})`, title === `Quilmo Ver${version}`);
     await playLesson(drill, { check: (what, ok) => check(`${browser.name}: ${what}`, ok), waitFor, keep });

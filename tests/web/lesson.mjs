@@ -2,7 +2,7 @@
 // level 1, lane 1, a right answer and three wrong ones on the on-screen
 // keypad, the marks read from screenshots, then finishing with はい and
 // leaving the drill. Every expectation comes from what the page drew.
-import { colours, pixel, same } from './drill.mjs';
+import { colours, levelFoot, pixel, same } from './drill.mjs';
 
 // Lane 1's number box (its inside), unit box and mark, in panel pixels.
 const box = [169, 32, 474, 184];
@@ -56,10 +56,11 @@ async function answerYes(drill, name, tools) {
 }
 
 // The box: the rows with a long run of its face. Text smoothed on white
-// has pixels of that grey too, but never a hundred in a row.
+// has pixels of that grey too, but never a hundred in a row. The first such
+// block only: a keypad's edge below may be a row of that grey as well.
 function faceArea(image) {
   let area = null;
-  for (let y = 0; y < image.height; y++) {
+  for (let y = 0; y < image.height && !(area && y - area.y1 > 100 * image.scale); y++) {
     let start = -1;
     for (let x = 0; x <= image.width; x++) {
       const face = x < image.width && same(pixel(image, x, y), boxFace);
@@ -242,11 +243,11 @@ async function finish(drill, tools) {
     return;
   // The lanes' tally lies over the level panel until 「レベルを　えらぶ」.
   const tally = await drill.shotWhen(4000, image =>
-    drill.share(image, colours.lavender, 980, 50, 20, 680, true) < 0.02);
+    drill.share(image, colours.lavender, ...levelFoot, true) < 0.02);
   check('はい to finishing shows the tally over the level panel', tally);
   await drill.tallyBack();
   const levels = await drill.shotWhen(4000, image =>
-    drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98);
+    drill.share(image, colours.lavender, ...levelFoot, true) > 0.98);
   check('レベルを　えらぶ shows the level panel again', levels);
 }
 

@@ -1,6 +1,6 @@
 // Chromium's pages of the page tests: one opened at a viewport, and what
 // tells that the drill shows.
-import { Drill, colours } from './drill.mjs';
+import { Drill, colours, levelFoot } from './drill.mjs';
 
 // A page of the given size, navigated to the page's folder (`query` after
 // it, `script` run before the page's own, `context` a profile of its own).
@@ -23,7 +23,7 @@ export async function open(browser, server, viewport, query = '', script = '', c
 
 export async function levelPanelShown(drill) {
   const image = await drill.shot();
-  return drill.share(image, colours.lavender, 980, 50, 20, 680, true) > 0.98 ? image : null;
+  return drill.share(image, colours.lavender, ...levelFoot, true) > 0.98 ? image : null;
 }
 
 // When the program said it painted its first frame, in ms after navigation
