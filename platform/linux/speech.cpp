@@ -2,42 +2,85 @@
 
 #include <QLocale>
 #include <QMetaObject>
-#include <QPointer>
 #include <QThread>
 #include <QTextToSpeech>
 
 #include <chrono>
 #include <future>
+#include <vector>
 
 namespace {
 
+// The voice's side of the line: made on the GUI thread, then living on the
+// voice's thread, which alone uses the speech object.
+struct Line : QObject {
+    QTextToSpeech *speech = nullptr;
+    std::promise<bool> found;
+
+    void connectVoice()
+    {
+        auto *s = new QTextToSpeech(QStringLiteral("speechd"));
+        bool japanese = false;
+        if (s->state() != QTextToSpeech::Error) {
+            for (const QLocale &l : s->availableLocales())
+                if (l.language() == QLocale::Japanese) {
+                    s->setLocale(l);
+                    japanese = !s->availableVoices().isEmpty();
+                    break;
+                }
+        }
+        if (japanese) {
+            speech = s;
+            // The synthesiser opens its sound output with its first words,
+            // most of a second on a busy machine: a pause, said at once,
+            // makes the pupil's first tap as quick as the others.
+            speech->say(QStringLiteral("、"));
+        } else {
+            delete s;
+        }
+        found.set_value(japanese);
+    }
+    ~Line() override { delete speech; }
+};
+
 // Qt's text-to-speech through speech-dispatcher. Connecting starts the
-// dispatcher and its synthesiser, about a second, so it is done on a thread
-// of its own when the voice is readied, and the window never waits for it
-// (unless it asks whether a voice exists before then).
+// dispatcher and its synthesiser, seconds on a busy machine, so it is done on
+// a thread of its own when the voice is readied, and the window never waits
+// for it (unless it asks whether a voice exists before then), nor does
+// quitting.
 class SpeechdVoice : public System::Voice {
 public:
-    SpeechdVoice()
+    SpeechdVoice() : line_(new Line)
     {
-        thread_.setObjectName(QStringLiteral("voice"));
-        home_.moveToThread(&thread_);
-        known_ = found_.get_future().share();
+        known_ = line_->found.get_future().share();
     }
     ~SpeechdVoice() override
     {
-        if (!thread_.isRunning())
+        if (!thread_) {
+            delete line_;
             return;
-        QMetaObject::invokeMethod(&home_, [this] { delete speech_; }, Qt::BlockingQueuedConnection);
-        thread_.quit();
-        thread_.wait();
+        }
+        // The thread ends the line, and then itself, whenever the dispatcher
+        // lets it. A QThread must outlive its running, so it is kept, never
+        // freed, where the process's end finds it.
+        QThread *thread = thread_;
+        QMetaObject::invokeMethod(line_, [line = line_, thread] {
+            line->deleteLater();
+            thread->quit();
+        });
+        static auto *ending = new std::vector<QThread *>;
+        ending->push_back(thread);
     }
 
     void ready() override
     {
-        if (thread_.isRunning())
+        if (thread_)
             return;
-        thread_.start();
-        QMetaObject::invokeMethod(&home_, [this] { connectVoice(); }, Qt::QueuedConnection);
+        thread_ = new QThread;
+        thread_->setObjectName(QStringLiteral("voice"));
+        line_->moveToThread(thread_);
+        thread_->start();
+        QMetaObject::invokeMethod(line_, [line = line_] { line->connectVoice(); }, Qt::QueuedConnection);
     }
 
     bool japanese() override
@@ -55,53 +98,25 @@ public:
     {
         ready();
         QMetaObject::invokeMethod(
-            &home_,
-            [this, kana] {
-                if (!speech_)
+            line_,
+            [line = line_, kana] {
+                if (!line->speech)
                     return;
-                speech_->stop();
-                speech_->say(kana);
+                line->speech->stop();
+                line->speech->say(kana);
             },
             Qt::QueuedConnection);
     }
 
     void stop() override
     {
-        if (thread_.isRunning())
-            QMetaObject::invokeMethod(&home_, [this] { if (speech_) speech_->stop(); }, Qt::QueuedConnection);
+        if (thread_)
+            QMetaObject::invokeMethod(line_, [line = line_] { if (line->speech) line->speech->stop(); }, Qt::QueuedConnection);
     }
 
 private:
-    // On the voice's thread.
-    void connectVoice()
-    {
-        auto *speech = new QTextToSpeech(QStringLiteral("speechd"));
-        const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-        bool found = false;
-        if (speech->state() != QTextToSpeech::Error) {
-            for (const QLocale &l : speech->availableLocales())
-                if (l.language() == QLocale::Japanese) {
-                    speech->setLocale(l);
-                    found = !speech->availableVoices().isEmpty();
-                    break;
-                }
-        }
-        if (found) {
-            speech_ = speech;
-            // The synthesiser opens its sound output with its first words,
-            // most of a second on a busy machine: a pause, said at once,
-            // makes the pupil's first tap as quick as the others.
-            speech_->say(QStringLiteral("、"));
-        } else {
-            delete speech;
-        }
-        found_.set_value(found);
-    }
-
-    QThread thread_;
-    QObject home_; // lives on the voice's thread
-    QTextToSpeech *speech_ = nullptr; // made, used and deleted there
-    std::promise<bool> found_;
+    Line *line_;
+    QThread *thread_ = nullptr;
     std::shared_future<bool> known_;
 };
 
