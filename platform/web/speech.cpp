@@ -10,7 +10,7 @@ namespace {
 EM_JS(void, quilmo_speech_listen, (), {
     if (window.quilmoSpeech || !window.speechSynthesis)
         return;
-    const speech = window.quilmoSpeech = { voice: null, listed: false, spoken: [] };
+    const speech = window.quilmoSpeech = { voice: null, listed: false, since: performance.now(), spoken: [] };
     const pick = () => {
         const voices = speechSynthesis.getVoices();
         speech.listed = voices.length > 0;
@@ -21,10 +21,15 @@ EM_JS(void, quilmo_speech_listen, (), {
     speechSynthesis.addEventListener('voiceschanged', pick);
 });
 
-// Until the browser has listed its voices, it may still have a Japanese one.
+// Until the browser has listed its voices, it may still have a Japanese one;
+// a browser with no voices at all never lists any (Chromium on Linux without
+// speech-dispatcher), and its speaker would be silent: five seconds after the
+// first lane started, a pupil's first tap at the earliest, it has none.
 EM_JS(int, quilmo_speech_japanese, (), {
     const speech = window.quilmoSpeech;
-    return speech && (speech.voice || !speech.listed) ? 1 : 0;
+    if (!speech)
+        return 0;
+    return speech.voice || (!speech.listed && performance.now() - speech.since < 5000) ? 1 : 0;
 });
 
 // Called while Qt handles the tap, inside the pointer's own event, as an
