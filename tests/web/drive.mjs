@@ -1,8 +1,8 @@
 // The page in Debian's headless Chromium, served from 127.0.0.1 as a school's
 // server would serve it, played as tests/realwindow/run plays the desktop
 // program: a level, a lane, right and wrong answers on the on-screen keypad,
-// the marks and the pause read from screenshots, the answer after the third
-// miss, finishing and leaving. Then the page on an iPad and a phone, on
+// the marks and the pause read from screenshots, lane 1's speaker, the answer
+// after the third miss, finishing and leaving. Then the page on an iPad and a phone, on
 // browsers without WebGL or WebAssembly, and what it fetched and stored.
 //   node drive.mjs <page folder> <version>
 // Prints "N passed, M failed" last; screenshots go to QUILMO_WEB_SHOTS if set.
@@ -15,6 +15,7 @@ import { playLesson } from './lesson.mjs';
 import { firstFrame, levelPanelShown, open } from './pages.mjs';
 import { folderFiles, loadTimes, schoolApp } from './offline.mjs';
 import { ipadBehaviour } from './ipad.mjs';
+import { privateVoice } from './speaker.mjs';
 import { check, finish, median, waitFor } from './report.mjs';
 
 const [folder, version] = process.argv.slice(2);
@@ -83,7 +84,7 @@ async function laptop(browser, server) {
   check('no sound is set up before the pupil touches the page',
     await drill.page.evaluate('!window.quilmoAudio || !window.quilmoAudio.context'));
 
-  await playLesson(drill, { check, waitFor, keep });
+  await playLesson(drill, { check, waitFor, keep, voice: true });
 
   noteProblemTimes(drill, 'laptop, levels 1 and 12');
   const audio = await drill.page.evaluate('window.quilmoAudio && {state: quilmoAudio.context && quilmoAudio.context.state, started: quilmoAudio.started}');
@@ -162,7 +163,9 @@ async function lacking(server, what, { flags = [], script = '' }, shown, hidden)
 }
 
 const server = await serve(folder);
-const browser = await Browser.launch(chromium);
+// Chromium on Linux speaks through speech-dispatcher when asked to.
+const voice = await privateVoice();
+const browser = await Browser.launch(chromium, ['--enable-speech-dispatcher']);
 try {
   await laptop(browser, server);
   await tablet(browser, server);
@@ -200,6 +203,7 @@ try {
   check(`the run went through: ${e.stack}`, false);
 } finally {
   await browser.close();
+  await voice.stop();
 }
 await lacking(server, 'WebGL', { flags: ['--disable-webgl', '--disable-3d-apis'] }, 'no-webgl', 'no-wasm');
 // Chromium offers no switch that takes WebAssembly away.

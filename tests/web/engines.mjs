@@ -11,6 +11,7 @@ import { Drill, boundsOf, colours, levelFoot } from './drill.mjs';
 import { playLesson } from './lesson.mjs';
 import { check, finish, waitFor } from './report.mjs';
 import { serve } from './serve.mjs';
+import { privateVoice } from './speaker.mjs';
 import { WebDriverBrowser } from './webdriver.mjs';
 
 const [folder, version, engine] = process.argv.slice(2);
@@ -31,6 +32,9 @@ async function keep(drill, name) {
 }
 
 const server = await serve(folder);
+// Firefox speaks through speech-dispatcher; WebKitGTK lists four voices
+// here, none Japanese, so its lanes must say they have no voice.
+const voice = engine === 'firefox' ? await privateVoice() : null;
 const browser = engine === 'firefox' ? await WebDriverBrowser.firefox() : await WebDriverBrowser.webkit(viewport.dpr);
 try {
   const page = await browser.open(`${server.url}index.html`, viewport.width, viewport.height);
@@ -49,7 +53,7 @@ try {
       bounds && drill.withinBorder(bounds.x0 - lx, panel.scale) && drill.withinBorder(bounds.y0 - ly, panel.scale));
     const title = await page.evaluate('document.title');
     check(`${browser.name}: the page's title is the window's (${JSON.stringify(title)})`, title === `Quilmo Ver${version}`);
-    await playLesson(drill, { check: (what, ok) => check(`${browser.name}: ${what}`, ok), waitFor, keep });
+    await playLesson(drill, { check: (what, ok) => check(`${browser.name}: ${what}`, ok), waitFor, keep, voice: !!voice });
     const audio = await page.evaluate(
       'window.quilmoAudio && { state: quilmoAudio.context && quilmoAudio.context.state, started: quilmoAudio.started }');
     // Firefox may open its sound output only after the first mark (seen with
@@ -67,6 +71,7 @@ try {
   check(`${browser.name}: the run went through: ${e.stack}`, false);
 } finally {
   await browser.close();
+  await voice?.stop();
   server.close();
 }
 finish();

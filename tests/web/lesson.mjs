@@ -1,8 +1,10 @@
 // A lesson in the page, as tests/realwindow/run plays the desktop program:
 // level 1, lane 1, a right answer and three wrong ones on the on-screen
 // keypad, the marks read from screenshots, then finishing with はい and
-// leaving the drill. Every expectation comes from what the page drew.
+// leaving the drill, with lane 1's speaker tapped on the way (speaker.mjs).
+// Every expectation comes from what the page drew.
 import { colours, levelFoot, pixel, same } from './drill.mjs';
+import { tapSpeaker } from './speaker.mjs';
 
 // Lane 1's number box (its inside), unit box and mark, in panel pixels.
 const box = [169, 32, 474, 184];
@@ -128,6 +130,7 @@ export async function playLesson(drill, tools) {
   const area = drill.yellowCells(started);
   check(`the level 1 figure has 2 to 8 yellow cells (${area})`, area >= 2 && area <= 8);
   check('no mark before the first check', drill.count(started, colours.red, ...mark) === 0);
+  await tapSpeaker(drill, tools);
 
   // --- The area and its unit on the keypad, then ﾁｪｯｸ: a red ○.
   await drill.digit(area);
