@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-// The five area units, numbered as the stored unit codes of levels 10 to 12.
+// The five area units, numbered as the composite problems' stored unit codes.
 enum class AreaUnit { SquareCentimetre = 0, SquareMetre = 1, Are = 2, Hectare = 3, SquareKilometre = 4 };
 
 // The code a problem stores for its unit.

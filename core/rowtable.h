@@ -36,7 +36,7 @@ constexpr int RowActive = 0;
 constexpr int ProblemCount = 1;
 constexpr int block(int k, int j) { return 10 * k + j; } // j = 1 .. 10
 // How the problem was asked where its values do not tell (the kind of a
-// problem of levels 10 to 12: the same sides come as a text or a figure).
+// composite problem: the same sides come as a text or a figure).
 constexpr int Asked(int k) { return 10 * k + 5; }
 constexpr int ResultMark(int k) { return 10 * k + 6; }
 constexpr int TryCount(int k) { return 10 * k + 10; }

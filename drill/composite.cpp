@@ -82,8 +82,8 @@ int drawRightSize(RandomSource &random)
 CompositeProblem chooseComposite(RandomSource &random, const RowTable &table, int level, int row, int N)
 {
     const PairSet stored = storedPairs(table, row, N);
-    // Once every pair a kind accepts is stored in this lane (level 11 after
-    // 25 problems, say), the duplicate rule would reject every candidate of
+    // Once every pair a kind accepts is stored in this lane (a stepped lane
+    // after 25 problems, say), the duplicate rule would reject every candidate of
     // that kind for good. For this call we then drop that rule for that kind
     // alone and let the other rules choose, so a long lane still ends.
     bool avoidRepeats[5] = {};

@@ -4,13 +4,13 @@
 
 #include <vector>
 
-// Levels 10 to 12 share one generator; every problem it makes is one of
-// these kinds, numbered as in the level-12 schedule.
+// The composite family's levels share one generator; every problem it makes
+// is one of these kinds, numbered as in the review's schedule.
 enum class ProblemKind {
-    OneUnit = 1,     // sides in one unit, no figure (level 12)
-    TwoUnits = 2,    // sides in two units, no figure (level 12)
-    EqualHeight = 3, // two rectangles of one height, in cm (levels 10, 12)
-    Stepped = 4,     // two top-aligned rectangles, the right one shorter, in m (levels 11, 12)
+    OneUnit = 1,     // sides in one unit, no figure (the review)
+    TwoUnits = 2,    // sides in two units, no figure (the review)
+    EqualHeight = 3, // two rectangles of one height, in cm (EqualHeight and the review)
+    Stepped = 4,     // two top-aligned rectangles, the right one shorter, in m (Stepped and the review)
 };
 
 // One accepted candidate of the generator.
@@ -25,12 +25,12 @@ struct CompositeProblem {
 
 // Picks the problem N of lane row from the random source, avoiding the
 // lane's earlier problems 1 .. N-1. Every candidate draws W, H and U, and
-// at level 12 a kind, which problems 1 to 8 discard for their set one; a
+// in the review a kind, which problems 1 to 8 discard for their set one; a
 // candidate past the rules against repeats also draws W2 and H2, whatever
 // its kind uses.
 CompositeProblem chooseComposite(RandomSource &random, const RowTable &table, int level, int row, int N);
 
-// Every problem the generator can make at level 10, 11 or 12, for telling
+// Every problem the generator can make at a composite level, for telling
 // from a stored block which figures it may have come from. U is varied only
 // where the kind uses it; W2 and H2 only where the figure shows them.
 const std::vector<CompositeProblem> &possibleComposites(int level);

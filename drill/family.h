@@ -76,13 +76,12 @@ struct SideLength {
     LengthUnit unit;
 };
 
-// The families, by level.
-FamilyResult UnitSquareFamily(FamilyContext &ctx);  // levels 1 to 6
-FamilyResult TransformedFamily(FamilyContext &ctx); // level 7
-FamilyResult RectangleFamily(FamilyContext &ctx);   // level 8
-FamilyResult MixedUnitFamily(FamilyContext &ctx);   // level 9
-FamilyResult CompositeFamily(FamilyContext &ctx);   // levels 10 to 12
-
+// The families; drill/levels.cpp says which levels each makes.
+FamilyResult UnitSquareFamily(FamilyContext &ctx);
+FamilyResult TransformedFamily(FamilyContext &ctx);
+FamilyResult RectangleFamily(FamilyContext &ctx);
+FamilyResult MixedUnitFamily(FamilyContext &ctx);
+FamilyResult CompositeFamily(FamilyContext &ctx);
 // Draws a problem of ctx.level by its family; the lane's record is the
 // caller's to write (storeProblem).
 FamilyResult runFamily(FamilyContext &ctx);

@@ -200,7 +200,7 @@ void addUnitAnswers(Answers &v, int level, const std::array<int32_t, 4> &block, 
         for (const QString &other : modelledUnits())
             if (other != text)
                 v.add(Mistake::Unit, right, other);
-        // At level 9, ten and a hundred times are the sides left in mm.
+        // With mixed units, ten and a hundred times are the sides left in mm.
         for (int zeros = 1; zeros <= 9; ++zeros) {
             if (!(mixed && zeros <= 2))
                 v.add(Mistake::Zeros, scaled(e.number, p + zeros), text);

@@ -2,7 +2,7 @@
 
 #include "drill/rectangles.h"
 
-// Level 9: a rectangle, never a square, with one side in cm and the other
+// A rectangle, never a square, with one side in cm and the other
 // in mm. u = 0 states the horizontal side in mm, u = 1 the vertical one.
 SidedRectangle chooseMixedUnits(RandomSource &random);
 // The sides as the line states them, たて first.

@@ -43,10 +43,12 @@ const QString FindWhole = QStringLiteral("ぜんたいの　めんせきを　�
 const QString And = QStringLiteral("と　");
 const QString Comma = QStringLiteral("、");
 
-// Levels 1 to 7: the legend square's side, and the level's own unit.
+// Unit squares and transformed figures: the legend square's side, and the
+// level's own unit.
 QString squaresReading(int level)
 {
-    const LevelFacts &facts = levelFacts(level == 7 ? TransformedLegendLevel : level);
+    const bool transformed = levelFacts(level).family == Family::Transformed;
+    const LevelFacts &facts = levelFacts(transformed ? TransformedLegendLevel : level);
     const QString legend = QString::fromUtf8(facts.legend);
     int split = 0;
     while (split < legend.size() && legend[split].isDigit())

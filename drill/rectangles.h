@@ -2,7 +2,7 @@
 
 #include "drill/family.h"
 
-// Level 8: a rectangle or square given by its sides in cm, m or km.
+// A rectangle or square given by its sides in cm, m or km.
 struct SidedRectangle {
     int W = 1; // 横
     int H = 1; // たて
@@ -18,6 +18,6 @@ QString rectangleFirstLine(const SidedRectangle &r);
 QString rectangleSecondLine(const SidedRectangle &r);
 void drawRectangle(Canvas &panel, int y0, const SidedRectangle &r);
 
-// The yellow box at 15 pixels a unit and the question, shared with level 9.
+// The yellow box at 15 pixels a unit and the question, shared with the mixed units.
 void drawSidedBox(Canvas &panel, int y0, int W, int H);
 void printSideTexts(Canvas &panel, int y0, const QString &first, const QString &second);

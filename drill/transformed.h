@@ -2,7 +2,7 @@
 
 #include "drill/family.h"
 
-// Level 7: strips and blocks of unit squares with half-square triangles.
+// Strips and blocks of unit squares with half-square triangles.
 // Shapes 1-3 are vertical strips, 4-6 horizontal strips, 7-10 two-column
 // blocks; b is the number of whole squares (rows of squares for blocks).
 struct Transformed {

@@ -2,7 +2,7 @@
 
 #include "drill/family.h"
 
-// Levels 1 to 6: two to four columns of unit squares hanging from one line.
+// Two to four columns of unit squares hanging from one line.
 struct UnitSquares {
     std::array<int, 4> h{}; // column heights h1..h4
 
@@ -18,7 +18,7 @@ void drawUnitSquares(Canvas &panel, int level, int y0, const UnitSquares &figure
 // transparent).
 void drawLegend(Canvas &panel, int level, int y0);
 
-// The grid that the figures of levels 1 to 7 stand on: 30-pixel cells, row i
+// The grid that the unit-square and transformed figures stand on: 30-pixel cells, row i
 // and column j counted from 1.
 constexpr int GridCell = 30;
 inline QPoint gridCorner(int y0, int i, int j)

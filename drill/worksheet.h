@@ -41,7 +41,7 @@ struct Worksheet {
     std::vector<SheetProblem> problems; // as many as fit on the page
 };
 
-// Level 1 to 12, number in range.
+// Level 1 to LevelCount, number in range.
 Worksheet makeWorksheet(int level, int number);
 
 // The sheet and its answer key, one A4 page each, on a printer or a PDF.

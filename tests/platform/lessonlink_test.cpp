@@ -16,7 +16,7 @@ void TestLessonLink::levelFromQuery_data()
     QTest::addColumn<QString>("query");
     QTest::addColumn<int>("level");
     QTest::newRow("level=8") << "level=8" << 8;
-    QTest::newRow("with the question mark") << "?level=12" << 12;
+    QTest::newRow("with the question mark") << "?level=10" << 10;
     QTest::newRow("beside timing") << "timing&level=3" << 3;
     QTest::newRow("before timing") << "level=1&timing" << 1;
     QTest::newRow("leading zero") << "level=08" << 8;
@@ -35,8 +35,8 @@ void TestLessonLink::levelFromQuery_data()
     QTest::newRow("space") << "level=%208" << 0;
     QTest::newRow("huge") << "level=99999999999999999999" << 0;
     QTest::newRow("other name") << "levels=8" << 0;
-    // Whether 13 exists is the level panel's to say.
-    QTest::newRow("13 as given") << "level=13" << 13;
+    // Whether the level exists is the level panel's to say.
+    QTest::newRow("any number, as given") << "level=99" << 99;
 }
 
 void TestLessonLink::levelFromQuery()

@@ -1,6 +1,7 @@
 // A lesson's link: the window opens at the level the address names, decided,
 // and at the level panel for any level that does not exist.
 #include "support/formdriver.h"
+#include "drill/levels.h"
 #include "support/testregistry.h"
 
 #include <QLineEdit>
@@ -24,9 +25,9 @@ void TestLessonLinkWindow::opensAtTheLinkedLevel_data()
     QTest::newRow("8") << 8 << true << false;
     QTest::newRow("8, panel built after the first frame") << 8 << true << true;
     QTest::newRow("1") << 1 << true << true;
-    QTest::newRow("12") << 12 << true << true;
+    QTest::newRow("the last") << LevelCount << true << true;
     QTest::newRow("none") << 0 << false << true;
-    QTest::newRow("13") << 13 << false << true;
+    QTest::newRow("past the last") << LevelCount + 1 << false << true;
     QTest::newRow("-1") << -1 << false << false;
 }
 
@@ -42,7 +43,7 @@ void TestLessonLinkWindow::opensAtTheLinkedLevel()
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     QCOMPARE(f.Picture7->isVisible(), !opens);
     QCOMPARE(f.state().Level, opens ? asked : 0);
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < LevelCount; ++i)
         QCOMPARE(f.Option2[i]->isChecked(), opens && i == asked - 1);
     if (!opens) {
         QTRY_VERIFY(f.Picture1[0]);

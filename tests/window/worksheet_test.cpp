@@ -1,4 +1,5 @@
 #include "support/formdriver.h"
+#include "drill/levels.h"
 #include "drill/worksheet.h"
 #include "support/testregistry.h"
 
@@ -176,7 +177,7 @@ void TestWorksheet::sheetOfEveryLevel_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("sheet");
-    for (int level = 1; level <= 12; ++level)
+    for (int level = 1; level <= LevelCount; ++level)
         QTest::addRow("L%02d", level) << level << 4821;
     QTest::newRow("L12 another") << 12 << 7;
     QTest::newRow("L03 last number") << 3 << 9999;
