@@ -77,4 +77,21 @@ inline QPoint unitBoxAt(int lane) { return unitBoxAt(lane, false); }
 constexpr int keypadTop(int lane) { return lane == 1 ? 240 : lane == 2 ? 456 : 680; }
 inline QRect keypadStrip(int lane) { return {32, keypadTop(lane), 645, 41}; }
 inline QRect checkButton(int lane) { return {684, keypadTop(lane), 77, 39}; }
+
+// Inside the keypad strip: ten digits, six unit letters (ｃｋｍｈａ㎡) and
+// けす. Each key overlaps its neighbour's edge, so one line parts two keys.
+constexpr int DigitKeys = 10;
+constexpr int UnitKeys = 6;
+constexpr int KeySide = 37;
+constexpr int KeyPitch = KeySide - 1;
+inline QRect digitKey(int digit) { return {KeyPitch * digit, 0, KeySide, KeySide}; }
+inline QRect unitKey(int position) { return {KeyPitch * (DigitKeys + position), 0, KeySide, KeySide}; }
+inline QRect eraseKey() { return {KeyPitch * (DigitKeys + UnitKeys), 0, 65, KeySide}; }
+
+// The answer boxes' sizes; the families place them.
+constexpr QSize NumberBoxSize{177, 40};
+constexpr QSize UnitBoxSize{89, 39};
+
+// The line that ends a lane after its last problem, where the invitation was.
+inline QPoint finishedAt(int lane) { return {40, LaneBand::offset(lane) + 150}; }
 } // namespace Lane

@@ -1,5 +1,7 @@
 #include "drill/keymap.h"
 
+#include "core/lanes.h"
+
 #include <QString>
 
 int digitIndex(int row, int digit)
@@ -9,7 +11,7 @@ int digitIndex(int row, int digit)
 
 int unitIndex(int row, int position)
 {
-    static const int First[3] = {0, 11, 17};
+    static const int First[Lane::Count] = {0, 11, 17};
     return row == 1 ? position : First[row - 1] - position;
 }
 
@@ -21,8 +23,8 @@ QChar unitLetter(int position)
 
 std::optional<KeyTarget> DigitKey(int index)
 {
-    for (int row = 1; row <= 3; ++row)
-        for (int d = 0; d < 10; ++d)
+    for (int row = 1; row <= Lane::Count; ++row)
+        for (int d = 0; d < Lane::DigitKeys; ++d)
             if (digitIndex(row, d) == index)
                 return KeyTarget{row, QChar(u'0' + d)};
     return std::nullopt;
@@ -30,8 +32,8 @@ std::optional<KeyTarget> DigitKey(int index)
 
 std::optional<KeyTarget> UnitKey(int index)
 {
-    for (int row = 1; row <= 3; ++row)
-        for (int p = 0; p < 6; ++p)
+    for (int row = 1; row <= Lane::Count; ++row)
+        for (int p = 0; p < Lane::UnitKeys; ++p)
             if (unitIndex(row, p) == index)
                 return KeyTarget{row, unitLetter(p)};
     return std::nullopt;

@@ -79,7 +79,7 @@ void NewProblem(Module1 &m, Canvas &panel, AnswerBoxes &boxes)
         // The lane's table is full: show how it went and stop there.
         panel.ForeColor = Rgb::black();
         printAt(panel, Lane::scoreLineAt(row), ScoreLine(m.Level, RowTable::MaxProblems, MarkText(table, row, RowTable::MaxProblems + 1)));
-        printAt(panel, 40, y0 + 150, QStringLiteral("99もん　おわりました。よくがんばりました！"));
+        printAt(panel, Lane::finishedAt(row), QStringLiteral("99もん　おわりました。よくがんばりました！"));
         boxes.stopRow(row);
         return;
     }

@@ -54,7 +54,7 @@ void Form1::focusNumberBox(int row)
     if (number->isHidden())
         return; // the lane has stopped
     const QWidget *typing = focusWidget();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < Lane::Count; ++i)
         if (i != row - 1 && (typing == Text1[i] || typing == Text2[i]))
             return;
     number->setFocus(Qt::OtherFocusReason);
@@ -68,7 +68,7 @@ void Form1::Command8_Click(int)
     const std::vector<LaneTally> tally = TallyLanes(m_.Level, m_.RowTable);
     Picture1[m_.PanelIndex]->hide();
     Picture7->show();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < Lane::Count; ++i) {
         Text1[i]->hide();
         Command5[i]->hide();
         Command11[i]->hide();

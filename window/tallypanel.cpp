@@ -12,7 +12,7 @@
 namespace {
 
 // The lanes as the pupils sit at them.
-const char *const LaneNames[3] = {"上の　だん", "まん中の　だん", "下の　だん"};
+const char *const LaneNames[Lane::Count] = {"上の　だん", "まん中の　だん", "下の　だん"};
 
 constexpr int Top = 56;   // below the heading and the button
 constexpr int Gap = 8;
@@ -84,7 +84,7 @@ TallyPanel::TallyPanel(QWidget *parent)
     back_->setFocusPolicy(Qt::TabFocus);
     setFace(back_, QPalette::Button, Rgb::lightGreen());
     connect(back_, &QPushButton::clicked, this, &QWidget::hide);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < Lane::Count; ++i) {
         Card &card = cards_[i];
         card.box = new BorderBox(QStringLiteral("TallyLane(%1)").arg(i), c);
         card.box->setBackground(Rgb::white());
@@ -109,7 +109,7 @@ void TallyPanel::layOut()
     heading_->setGeometry(12, 14, inner.width() - 200, 30);
     back_->setGeometry(inner.width() - 180, 8, 170, 41);
     const int cardHeight = (inner.height() - Top - 3 * Gap) / 3;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < Lane::Count; ++i) {
         const Card &card = cards_[i];
         card.box->setGeometry(Gap, Top + i * (cardHeight + Gap), inner.width() - 2 * Gap, cardHeight);
         // From the card's own size: a hidden card's inside follows only once shown.

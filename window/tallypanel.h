@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lanes.h"
 #include "drill/tally.h"
 #include "window/borderbox.h"
 
@@ -36,7 +37,7 @@ private:
     void layOut();
     QLabel *heading_ = nullptr;
     QPushButton *back_ = nullptr;
-    std::array<Card, 3> cards_;
+    std::array<Card, Lane::Count> cards_;
     bool furigana_ = false;
 };
 

@@ -69,7 +69,7 @@ void repaintCost()
 {
     FormDriver d;
     d.start(11);
-    for (int row = 1; row <= 3; ++row)
+    for (int row = 1; row <= Lane::Count; ++row)
         d.startRow(row);
     for (int n = 0; n < 30; ++n)
         d.newProblem(1 + n % 3);
@@ -101,7 +101,7 @@ int main(int argc, char **argv)
         FormDriver d;
         d.start(level);
         std::vector<double> times, last;
-        for (int row = 1; row <= 3; ++row) {
+        for (int row = 1; row <= Lane::Count; ++row) {
             d.startRow(row);
             for (int n = 2; n <= 99; ++n) {
                 QElapsedTimer t;
@@ -133,7 +133,7 @@ int main(int argc, char **argv)
             FormDriver z;
             z.start(level);
             std::vector<double> zt;
-            for (int row = 1; row <= 3; ++row) {
+            for (int row = 1; row <= Lane::Count; ++row) {
                 z.startRow(row);
                 for (int n = 2; n <= 99; ++n) {
                     QElapsedTimer t;

@@ -103,7 +103,7 @@ int main(int argc, char **argv)
             std::_Exit(0); // before anything queued behind the first frame
         window.Option2_Click(3);
         window.Command10_Click();
-        for (int row = 1; row <= 3; ++row) {
+        for (int row = 1; row <= Lane::Count; ++row) {
             window.Picture1_MouseDown(0, Qt::LeftButton, {}, 400, LaneBand::offset(row) + 175);
             for (int n = 2; n <= 99; ++n) {
                 window.state().RowIndex = static_cast<int16_t>(row);

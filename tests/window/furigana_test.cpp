@@ -73,10 +73,10 @@ void TestFurigana::everyKanjiHasItsReading()
     texts << d.form->Text3->placeholderText();
     for (int level = 1; level <= LevelCount; ++level) {
         d.start(level);
-        for (int lane = 1; lane <= 3; ++lane)
+        for (int lane = 1; lane <= Lane::Count; ++lane)
             d.startRow(lane);
         for (int k = 0; k < 40; ++k)
-            for (int lane = 1; lane <= 3; ++lane) {
+            for (int lane = 1; lane <= Lane::Count; ++lane) {
                 tryWrong(d, lane);
                 for (const DrawOp &op : d.form->panel().operations())
                     if (const auto *t = std::get_if<Draw::Text>(&op.shape))
@@ -124,10 +124,10 @@ void TestFurigana::nothingOverlaps()
     setSwitch(d, 1, furigana);
     setSwitch(d, 2, readable);
     d.start(level);
-    for (int lane = 1; lane <= 3; ++lane)
+    for (int lane = 1; lane <= Lane::Count; ++lane)
         d.startRow(lane);
     for (int k = 2; k <= 12; ++k)
-        for (int lane = 1; lane <= 3; ++lane) {
+        for (int lane = 1; lane <= Lane::Count; ++lane) {
             // Nine marks make the longest score line.
             d.state().RowTable.set(lane, Col::ResultMark(k - 1), 3);
             d.newProblem(lane);

@@ -69,7 +69,7 @@ void TestLanes::keypadBuildsTheAnswer()
 {
     FormDriver d;
     d.start(5);
-    for (int row = 1; row <= 3; ++row)
+    for (int row = 1; row <= Lane::Count; ++row)
         d.startRow(row);
     d.press(2, QStringLiteral("1"));
     d.press(2, QStringLiteral("2"));
@@ -222,7 +222,7 @@ void TestLanes::checkTouchesOnlyItsLane()
 {
     FormDriver d;
     d.start(3);
-    for (int row = 1; row <= 3; ++row)
+    for (int row = 1; row <= Lane::Count; ++row)
         d.startRow(row);
     d.type(1, QStringLiteral("7"), QStringLiteral("㎡"));
     d.type(3, QStringLiteral("8"), QStringLiteral("ｃ㎡"));
@@ -254,7 +254,7 @@ void TestLanes::finishAsksAndResetsEveryLane()
     d.click(QStringLiteral("Command8(0)"));
     QVERIFY(!d.form->Picture1[0]->isVisible());
     QVERIFY(d.form->Picture7->isVisible());
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < Lane::Count; ++r) {
         QVERIFY(!d.form->Text1[r]->isVisibleTo(d.form.get()) && !d.form->Text2[r]->isVisibleTo(d.form.get()));
         QVERIFY(!d.form->Command5[r]->isVisibleTo(d.form.get()) && !d.form->Picture6[r]->isVisibleTo(d.form.get()));
         for (int c = 0; c <= 1000; ++c)
@@ -300,7 +300,7 @@ void TestLanes::finishClearsLongLanes()
 
     d.platform.answers = {MsgAnswer::Yes};
     d.click(QStringLiteral("Command8(0)"));
-    for (int r = 1; r <= 3; ++r)
+    for (int r = 1; r <= Lane::Count; ++r)
         for (int c = 0; c < RowTable::Columns; ++c)
             QVERIFY2(d.cell(r, c) == 0, qPrintable(QStringLiteral("lane %1, column %2").arg(r).arg(c)));
 }
@@ -355,7 +355,7 @@ void TestLanes::newProblemTakesFocus()
     d.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(d.form.get()));
     d.start(level);
-    for (int r = 1; r <= 3; ++r)
+    for (int r = 1; r <= Lane::Count; ++r)
         if (r != row || how != QLatin1String("start"))
             d.startRow(r);
     if (QWidget *started = QApplication::focusWidget())

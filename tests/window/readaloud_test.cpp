@@ -44,14 +44,14 @@ void TestReadAloud::speakerCoversNothingAtAnyLevel()
         if (level > 12)
             d.click(QStringLiteral("Check1(1)"));
         d.start(level > 12 ? level - 12 : level);
-        for (int lane = 1; lane <= 3; ++lane) {
+        for (int lane = 1; lane <= Lane::Count; ++lane) {
             d.startRow(lane);
             QPushButton *s = speaker(d, lane);
             QVERIFY(s && s->isVisible());
             const QRect place = s->geometry();
             QVERIFY(place.width() >= 34 && place.height() >= 34);
             QVERIFY(LaneBand::rect(lane).contains(place));
-            for (int other = 0; other < 3; ++other)
+            for (int other = 0; other < Lane::Count; ++other)
                 for (QWidget *w : {static_cast<QWidget *>(d.form->Text1[other]), static_cast<QWidget *>(d.form->Text2[other]),
                                    static_cast<QWidget *>(d.form->Picture6[other]), static_cast<QWidget *>(d.form->Command5[other])})
                     QVERIFY2(!w->geometry().intersects(place), qPrintable(w->objectName()));

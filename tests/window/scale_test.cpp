@@ -2,6 +2,7 @@
 // neither leak nor leave gaps, marks erased without a trace, and a record of
 // operations that stays small.
 #include "support/formdriver.h"
+#include "core/lanes.h"
 #include "support/testregistry.h"
 #include "drill/transformed.h"
 
@@ -134,7 +135,7 @@ void TestScale::partsMatchTheWhole()
     FormDriver d;
     d.start(level);
     Canvas &c = d.form->panel();
-    for (int row = 1; row <= 3; ++row)
+    for (int row = 1; row <= Lane::Count; ++row)
         d.startRow(row);
     size_t most = 0;
     for (int k = 0; k < 40; ++k) {

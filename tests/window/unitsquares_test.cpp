@@ -93,7 +93,7 @@ void TestUnitSquares::drawnFigureMatchesStoredHeights()
     QFETCH(int, level);
     FormDriver d;
     d.start(level);
-    for (int row = 1; row <= 3; ++row)
+    for (int row = 1; row <= Lane::Count; ++row)
         d.startRow(row);
     for (int n = 0; n < 40; ++n) {
         const int row = n % 3 + 1;
@@ -155,7 +155,7 @@ void TestUnitSquares::lanesAreIndependent()
 {
     FormDriver d;
     d.start(6);
-    for (int row = 1; row <= 3; ++row)
+    for (int row = 1; row <= Lane::Count; ++row)
         d.startRow(row);
     const QRect lane1(0, 0, 1005, 285), lane3(0, 505, 1005, 232);
     const QImage before1 = d.image().copy(lane1), before3 = d.image().copy(lane3);
@@ -176,7 +176,7 @@ void TestUnitSquares::boxesPlacedEmptiedAndColoured()
 {
     FormDriver d;
     d.start(3);
-    for (int row = 1; row <= 3; ++row) {
+    for (int row = 1; row <= Lane::Count; ++row) {
         d.startRow(row);
         QLineEdit *number = d.form->Text1[row - 1], *unit = d.form->Text2[row - 1];
         number->setText(QStringLiteral("5"));
