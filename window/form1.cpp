@@ -135,21 +135,32 @@ void Form1::buildLevelPanel()
     Text3->setPlaceholderText(QStringLiteral("番号"));
     connect(Text3, &QLineEdit::returnPressed, this, [this] { Command12_Click(); });
 
-    auto *group = new QButtonGroup(this);
-    group->setExclusive(true);
-    for (int i = 0; i < LevelCount; ++i) {
-        QRadioButton *o = new OptionButton(QString::fromUtf8(levelFacts(i + 1).caption), c);
+    levelGroup_ = new QButtonGroup(this);
+    levelGroup_->setExclusive(true);
+    connect(levelGroup_, &QButtonGroup::idClicked, this, [this](int i) { Option2_Click(i); });
+    QStringList captions;
+    for (int level = 1; level <= LevelCount; ++level)
+        captions << QString::fromUtf8(levelFacts(level).caption);
+    setLevelChoices(captions);
+    buildSwitches();
+}
+
+void Form1::setLevelChoices(const QStringList &captions)
+{
+    qDeleteAll(Option2);
+    Option2.clear();
+    for (int i = 0; i < captions.size(); ++i) {
+        QRadioButton *o = new OptionButton(captions[i], Picture7->client());
         o->setObjectName(indexed("Option2", i));
-        o->setGeometry(37, 65 + 50 * i, 805, 37);
-        o->setFont(Fonts::make(Fonts::Gothic, 15.75, true));
         setFace(o, QPalette::Window, Rgb::lavender());
         o->setBackgroundRole(QPalette::Window); // buttons fill with their face colour otherwise
         o->setAutoFillBackground(true);
-        group->addButton(o, i);
-        Option2[i] = o;
+        o->show();
+        o->lower(); // the narrow layout puts the worksheet's two over the rows' right ends
+        levelGroup_->addButton(o, i);
+        Option2.push_back(o);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this](int i) { Option2_Click(i); });
-    buildSwitches();
+    layOutLevelChoices();
 }
 
 void Form1::buildDrawingPanel()
@@ -187,13 +198,13 @@ void Form1::buildDrawingPanel()
     auto *erase = new QButtonGroup(this);
     auto *check = new QButtonGroup(this);
     auto *speakers = new QButtonGroup(this);
-    for (int r = 0; r < 3; ++r)
+    for (int r = 0; r < Lane::Count; ++r)
         buildLane(r);
-    for (int i = 0; i < 30; ++i)
+    for (int i = 0; i < int(Command6.size()); ++i)
         digits->addButton(Command6[i], i);
-    for (int i = 0; i < 18; ++i)
+    for (int i = 0; i < int(Command1.size()); ++i)
         units->addButton(Command1[i], i);
-    for (int r = 0; r < 3; ++r) {
+    for (int r = 0; r < Lane::Count; ++r) {
         erase->addButton(Command7[r], r);
         check->addButton(Command5[r], r);
         speakers->addButton(Command11[r], r);
@@ -236,8 +247,8 @@ void Form1::buildLane(int r)
         t->hide();
         return t;
     };
-    Text1[r] = box("Text1", {177, 40});
-    Text2[r] = box("Text2", {89, 39});
+    Text1[r] = box("Text1", Lane::NumberBoxSize);
+    Text2[r] = box("Text2", Lane::UnitBoxSize);
     // Enter in either box checks the answer, for pupils who use the keyboard.
     for (QLineEdit *t : {Text1[r], Text2[r]})
         connect(t, &QLineEdit::returnPressed, this, [this, r] { Command5_Click(r); });
@@ -245,18 +256,16 @@ void Form1::buildLane(int r)
     const QColor face = Rgb::lightGreen();
     const QFont windowFont = font();
     QWidget *k = strip->client();
-    for (int d = 0; d < 10; ++d) {
+    for (int d = 0; d < Lane::DigitKeys; ++d) {
         const int index = digitIndex(r + 1, d);
-        Command6[index] = button(k, indexed("Command6", index), QString::number(d), QRect(36 * d, 0, 37, 37), face,
-                                 windowFont);
+        Command6[index] = button(k, indexed("Command6", index), QString::number(d), Lane::digitKey(d), face, windowFont);
     }
-    for (int u = 0; u < 6; ++u) {
+    for (int u = 0; u < Lane::UnitKeys; ++u) {
         const int index = unitIndex(r + 1, u);
-        const QFont f = u == 5 ? Fonts::make(Fonts::PMincho, 24, true) : windowFont;
-        Command1[index] = button(k, indexed("Command1", index), QString(unitLetter(u)), QRect(360 + 36 * u, 0, 37, 37),
-                                 face, f);
+        const QFont f = u == Lane::UnitKeys - 1 ? Fonts::make(Fonts::PMincho, 24, true) : windowFont;
+        Command1[index] = button(k, indexed("Command1", index), QString(unitLetter(u)), Lane::unitKey(u), face, f);
     }
-    Command7[r] = button(k, indexed("Command7", r), QStringLiteral("けす"), QRect(576, 0, 65, 37), face,
+    Command7[r] = button(k, indexed("Command7", r), QStringLiteral("けす"), Lane::eraseKey(), face,
                          Fonts::make(Fonts::PMincho, 14.25, true));
 }
 

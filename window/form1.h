@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lanes.h"
 #include "drill/answerboxes.h"
 #include "drill/judge.h"
 #include "drill/levels.h"
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -51,7 +53,7 @@ public:
     // Level panel
     BorderBox *Picture7 = nullptr;                // the panel holding the level choices
     QLabel *Label2 = nullptr;                     // its heading
-    std::array<QRadioButton *, LevelCount> Option2{}; // the levels L01 to L12
+    std::vector<QRadioButton *> Option2;          // one per level
     QPushButton *Command10 = nullptr;             // けってい: decide
     QPushButton *Command2 = nullptr;              // おわり: exit
     std::array<QCheckBox *, 3> Check1{};          // よみあげ, ふりがな, よみやすい　もじ
@@ -67,14 +69,14 @@ public:
     std::array<QLabel *, 1> Picture4{};           // the children
 
     // Answer lanes, index = lane - 1, but for the keypad's own index maps
-    std::array<BorderBox *, 3> Picture6{};        // a lane's keypad strip
-    std::array<QPushButton *, 3> Command5{};      // ﾁｪｯｸ: check
-    std::array<QLineEdit *, 3> Text1{};           // the number box
-    std::array<QLineEdit *, 3> Text2{};           // the unit box
-    std::array<QPushButton *, 30> Command6{};     // digits, see digitIndex()
-    std::array<QPushButton *, 18> Command1{};     // unit letters, see unitIndex()
-    std::array<QPushButton *, 3> Command7{};      // けす: erase both boxes
-    std::array<QPushButton *, 3> Command11{};     // the speaker: reads the lane aloud
+    std::array<BorderBox *, Lane::Count> Picture6{};        // a lane's keypad strip
+    std::array<QPushButton *, Lane::Count> Command5{};      // ﾁｪｯｸ: check
+    std::array<QLineEdit *, Lane::Count> Text1{};           // the number box
+    std::array<QLineEdit *, Lane::Count> Text2{};           // the unit box
+    std::array<QPushButton *, Lane::DigitKeys * Lane::Count> Command6{};     // digits, see digitIndex()
+    std::array<QPushButton *, Lane::UnitKeys * Lane::Count> Command1{};     // unit letters, see unitIndex()
+    std::array<QPushButton *, Lane::Count> Command7{};      // けす: erase both boxes
+    std::array<QPushButton *, Lane::Count> Command11{};     // the speaker: reads the lane aloud
 
     // How each lane did, shown over the level panel after the finish; made
     // at the first finish.
@@ -82,6 +84,9 @@ public:
 
     // Handlers
     void Form_Load();
+    // The level choices, one per caption: the program's levels, or a
+    // test's table of another length.
+    void setLevelChoices(const QStringList &captions);
     // A lesson's link that names a level opens at it, decided; any other
     // start shows the level panel.
     void openLinkedLevel();
@@ -109,6 +114,8 @@ public:
 
 private:
     void buildLevelPanel();
+    void layOutLevelChoices();
+    QButtonGroup *levelGroup_ = nullptr;
     // The reading aids' switches below the level choices.
     void buildSwitches();
     void layOutSwitches();
@@ -136,12 +143,12 @@ private:
 
     Platform &platform_;
     Module1 m_;
-    std::array<std::optional<Canvas::Saved>, 3> hintUnder_;
+    std::array<std::optional<Canvas::Saved>, Lane::Count> hintUnder_;
     RubyWidgets *ruby_ = nullptr; // made when furigana is first shown
     std::array<int, 2> grownBy_{}; // the heading's and the finish button's room for readings
     // What the lane's speaker reads: the newest text the lane shows.
     void setReading(int row, const QString &kana);
-    std::array<QString, 3> reading_;
+    std::array<QString, Lane::Count> reading_;
 };
 
 // Style, fonts and Qt's Japanese texts shared by the program and its tests.

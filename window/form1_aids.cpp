@@ -5,6 +5,7 @@
 #include "drawing/colours.h"
 #include "drawing/fonts.h"
 #include "window/controls.h"
+#include "core/levelpanel.h"
 
 #include <QCheckBox>
 
@@ -31,8 +32,6 @@ constexpr SwitchFacts Switches[] = {
     {"ふりがな", 187, 140},
     {"よみやすい　もじ", 337, 230},
 };
-constexpr int WideTop = 670, WideHeight = 37;   // the wide choices end at 652
-constexpr int NarrowTop = 500, NarrowHeight = 26; // the narrow ones at 500, in a 526-pixel box
 
 } // namespace
 
@@ -56,8 +55,7 @@ void Form1::buildSwitches()
 
 void Form1::layOutSwitches()
 {
-    const bool wide = isWideLayout(m_.ScreenWidthPx);
+    const LevelPanel::Layout &l = LevelPanel::layout(isWideLayout(m_.ScreenWidthPx));
     for (int i = 0; i < static_cast<int>(Check1.size()); ++i)
-        Check1[i]->setGeometry(Switches[i].left, wide ? WideTop : NarrowTop, Switches[i].width,
-                               wide ? WideHeight : NarrowHeight);
+        Check1[i]->setGeometry(Switches[i].left, l.switchesTop, Switches[i].width, l.switchesHeight);
 }

@@ -2,6 +2,7 @@
 #include "drawing/fonts.h"
 #include "core/screenwidth.h"
 #include "drill/seed.h"
+#include "core/levelpanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,12 +19,7 @@ void Form1::Form_Load()
 
     m_.ScreenWidthPx = static_cast<int16_t>(std::clamp(platform_.screenWidthPx(), 0, 32767));
 
-    if (isWideLayout(m_.ScreenWidthPx)) {
-        for (int i = 0; i < LevelCount; ++i) {
-            Option2[i]->move(37, 65 + 50 * i);
-            Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
-        }
-    } else {
+    if (!isWideLayout(m_.ScreenWidthPx)) {
         Picture7->resize(794, 530);
         Command10->move(600, Command10->y());
         Command2->move(695, Command2->y());
@@ -31,20 +27,24 @@ void Form1::Form_Load()
         // the buttons, right of the level choices' texts.
         Command12->move(695, 56);
         Text3->move(630, 60);
-        Command12->raise();
-        Text3->raise();
         Label2->setFont(Fonts::make(Fonts::PMincho, 16, true));
-        for (int i = 0; i < LevelCount; ++i) {
-            Option2[i]->setGeometry(37, 65 + 37 * i, 700, 28);
-            Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
-        }
         // The window itself is laid out for an 800-pixel screen.
         setFixedSize(NarrowClient);
     }
+    layOutLevelChoices();
     layOutSwitches();
     layOutDrawingPanel();
     Picture7->move(4, 4);
     Picture7->show();
+}
+
+void Form1::layOutLevelChoices()
+{
+    const int count = static_cast<int>(Option2.size());
+    for (int i = 0; i < count; ++i) {
+        Option2[i]->setGeometry(LevelPanel::choice(i, count, isWideLayout(m_.ScreenWidthPx)));
+        Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
+    }
 }
 
 void Form1::layOutDrawingPanel()

@@ -2,6 +2,8 @@
 // the whole fonts do. Runs in a process of its own, which draws first with
 // the system's fonts and then loads the program's.
 #include "support/formdriver.h"
+#include "core/lanes.h"
+#include "drill/levels.h"
 
 #include "drawing/fonts.h"
 
@@ -21,9 +23,9 @@ QList<QImage> lesson()
     QList<QImage> shots;
     FormDriver d;
     shots << d.form->grab().toImage();
-    for (int level = 1; level <= 12; ++level) {
+    for (int level = 1; level <= LevelCount; ++level) {
         d.start(level);
-        for (int row = 1; row <= 3; ++row)
+        for (int row = 1; row <= Lane::Count; ++row)
             d.startRow(row);
         d.platform.onPauseStep = [&] { shots << d.form->grab().toImage(); d.platform.onPauseStep = nullptr; };
         const Answer right = rightAnswer(level, d.block(1, 1));

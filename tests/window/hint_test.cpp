@@ -1,6 +1,7 @@
 // The line after a wrong try: where it stands, what it says, that it
 // changes nothing else in the band and goes at the next try or problem.
 #include "support/formdriver.h"
+#include "drill/levels.h"
 #include "core/lanes.h"
 #include "drill/mistake.h"
 #include "support/testregistry.h"
@@ -77,7 +78,7 @@ QImage bandWithout(const QImage &panel, int lane, const QRect &hole)
 // No family, score line or box ever draws where a hint goes, in any lane.
 void TestHint::placeIsFreeAtEveryLevel()
 {
-    for (int lane = 1; lane <= 3; ++lane) {
+    for (int lane = 1; lane <= Lane::Count; ++lane) {
         const QRect place = anyLine(lane);
         QVERIFY(LaneBand::rect(lane).contains(place));
         QVERIFY(place.right() < Lane::HintRight);
@@ -85,10 +86,10 @@ void TestHint::placeIsFreeAtEveryLevel()
             QVERIFY(place.bottom() < box.y());
         QVERIFY(place.bottom() < Lane::keypadTop(lane));
     }
-    for (int level = 1; level <= 12; ++level) {
+    for (int level = 1; level <= LevelCount; ++level) {
         FormDriver d;
         d.start(level);
-        for (int lane = 1; lane <= 3; ++lane) {
+        for (int lane = 1; lane <= Lane::Count; ++lane) {
             d.startRow(lane);
             const QRect place = anyLine(lane);
             for (int k = 2; k <= 30; ++k) {

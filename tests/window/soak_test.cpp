@@ -2,6 +2,8 @@
 // seed, with the drill's invariants checked after every action.
 //   QUILMO_SOAK_ACTIONS=200000 tst_soak
 #include "support/formdriver.h"
+#include "core/lanes.h"
+#include "drill/levels.h"
 #include "support/testregistry.h"
 #include "drill/transformed.h"
 
@@ -132,7 +134,7 @@ void TestSoak::randomPupils()
             break;
         }
         }
-        for (int r = 1; r <= 3; ++r)
+        for (int r = 1; r <= Lane::Count; ++r)
             deepest = std::max(deepest, d.problem(r));
         endings += d.platform.ended;
         d.platform.ended = false;
@@ -141,10 +143,10 @@ void TestSoak::randomPupils()
         const Module1 &m = d.state();
         const bool menu = f.Picture7->isVisible(), panel = f.Picture1[0]->isVisible();
         QVERIFY2(menu != panel, qPrintable(QStringLiteral("action %1: panels").arg(a)));
-        QVERIFY(m.Level >= 0 && m.Level <= 12);
+        QVERIFY(m.Level >= 0 && m.Level <= LevelCount);
         QVERIFY(m.RowIndex >= 1 && m.RowIndex <= 3);
         QCOMPARE(m.RowTable.rejectedWrites(), 0);
-        for (int r = 1; r <= 3; ++r) {
+        for (int r = 1; r <= Lane::Count; ++r) {
             const int n = d.problem(r);
             QVERIFY2(n >= 0 && n <= RowTable::MaxProblems, qPrintable(QString::number(n)));
             const bool started = d.cell(r, Col::RowActive) != 0;

@@ -1,87 +1,33 @@
-// The window as laid out, start-up, the level menu and the pictures.
+// The window as laid out, start-up, the lanes' bands and the pictures.
 #include "support/formdriver.h"
 #include "drill/seed.h"
 #include "support/testregistry.h"
 #include "window/mainwindow.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
-    void layoutFollowsScreenWidth_data();
-    void layoutFollowsScreenWidth();
     void controlsAsLaidOut_data();
     void controlsAsLaidOut();
     void seedFromClock_data();
     void seedFromClock();
     void seedUsesOnlyMinutesAndSeconds();
-    void choosingALevel();
-    void decideWithoutChoiceOnlyWarns();
     void decideShowsBandsAndInvitations_data();
     void decideShowsBandsAndInvitations();
     void drawingWhileHiddenShowsLater();
-    void exitAsksFirst_data();
-    void exitAsksFirst();
     void picturesShowPanelThroughTransparency_data();
     void picturesShowPanelThroughTransparency();
     void windowIconIsOurs();
     void drawingPanelBuiltAfterFirstFrame_data();
     void drawingPanelBuiltAfterFirstFrame();
-    void switchesBelowTheChoices_data();
-    void switchesBelowTheChoices();
 };
-
-void TestWindow::layoutFollowsScreenWidth_data()
-{
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<bool>("wide");
-    QTest::newRow("800") << 800 << false;
-    QTest::newRow("999") << 999 << false;
-    QTest::newRow("1000") << 1000 << true;
-    QTest::newRow("1024") << 1024 << true;
-}
-
-void TestWindow::layoutFollowsScreenWidth()
-{
-    QFETCH(int, screen);
-    QFETCH(bool, wide);
-    FormDriver d(screen);
-    Form1 &f = *d.form;
-    QCOMPARE(d.state().ScreenWidthPx, screen);
-    QCOMPARE(f.windowTitle(), QStringLiteral("Quilmo Ver1.0.1"));
-    QCOMPARE(f.size(), wide ? QSize(1018, 743) : QSize(800, 542));
-    QCOMPARE(f.grab().toImage().pixel(2, 2), rgb(192, 255, 192));
-    QVERIFY(f.Picture7->isVisible());
-    QCOMPARE(f.Picture7->pos(), QPoint(4, 4));
-    QVERIFY(!f.Picture1[0]->isVisible());
-    QCOMPARE(f.Picture7->size(), wide ? QSize(1013, 741) : QSize(794, 530));
-    QCOMPARE(f.Picture1[0]->size(), wide ? QSize(1009, 741) : QSize(786, 530));
-    QCOMPARE(f.Command10->x(), wide ? 820 : 600);
-    QCOMPARE(f.Command2->x(), wide ? 912 : 695);
-    QCOMPARE(f.Command10->y(), 8);
-    QCOMPARE(f.Label2->font().pixelSize(), wide ? 27 : 21);
-    QCOMPARE(f.Picture3[0]->isVisibleTo(f.Picture1[0]), wide);
-    // The choices' tops as the layouts' tables give them.
-    const QList<int> wideTops{65, 115, 165, 215, 265, 315, 365, 415, 465, 515, 565, 615};
-    const QList<int> narrowTops{65, 102, 139, 176, 213, 250, 287, 324, 361, 398, 435, 472};
-    const QList<int> &tops = wide ? wideTops : narrowTops;
-    QCOMPARE(qsizetype(f.Option2.size()), tops.size());
-    for (int i = 0; i < tops.size(); ++i) {
-        const QRect want = wide ? QRect(37, tops[i], 805, 37) : QRect(37, tops[i], 700, 28);
-        QCOMPARE(f.Option2[i]->geometry(), want);
-        QCOMPARE(f.Option2[i]->font().pixelSize(), 21); // 16 pt at 96 dpi
-        QCOMPARE(f.Option2[i]->grab().toImage().pixel(f.Option2[i]->width() - 3, 5), rgb(239, 239, 255));
-        QVERIFY(f.Option2[i]->geometry().bottom() < f.Picture7->client()->height());
-    }
-}
 
 void TestWindow::controlsAsLaidOut_data()
 {
@@ -95,10 +41,6 @@ void TestWindow::controlsAsLaidOut_data()
     QTest::newRow("exit") << "Command2" << "Picture7.client" << QRect(912, 8, 89, 41) << "おわり";
     QTest::newRow("L01") << "Option2(0)" << "Picture7.client" << QRect(37, 65, 805, 37)
                          << "L01 色をぬった部分の面積は何ｃ㎡？（８ｃ㎡以下）";
-    QTest::newRow("L06") << "Option2(5)" << "Picture7.client" << QRect(37, 315, 805, 37)
-                         << "L06 色をぬった部分の面積は何ｋｍ,ｈａ,ａ,㎡？";
-    QTest::newRow("L12") << "Option2(11)" << "Picture7.client" << QRect(37, 615, 805, 37)
-                         << "L12 まとめ　次の面積を求めましょう。（いろいろな問題）";
     QTest::newRow("panel heading") << "Label1(0)" << "Picture1(0).surface" << QRect(16, 8, 390, 37)
                                    << "つぎのけいさんをしましょう。";
     QTest::newRow("finish") << "Command8(0)" << "Picture1(0).surface" << QRect(584, 12, 137, 37) << "終わる";
@@ -171,35 +113,6 @@ void TestWindow::seedUsesOnlyMinutesAndSeconds()
     QVERIFY(draws("09:34:56") != draws("09:34:57"));
 }
 
-void TestWindow::choosingALevel()
-{
-    FormDriver d;
-    QCOMPARE(d.state().Level, 0);
-    for (QRadioButton *o : d.form->Option2)
-        QVERIFY(!o->isChecked());
-    d.chooseLevel(5);
-    d.chooseLevel(2);
-    QCOMPARE(d.state().Level, 2);
-    QVERIFY(d.form->Option2[1]->isChecked());
-    QVERIFY(!d.form->Option2[4]->isChecked());
-    // Choosing draws and moves nothing.
-    QVERIFY(d.form->Picture7->isVisible());
-    QVERIFY(!d.form->Picture1[0]->isVisible());
-}
-
-void TestWindow::decideWithoutChoiceOnlyWarns()
-{
-    FormDriver d;
-    const QImage before = d.image();
-    d.decide();
-    QCOMPARE(d.platform.messages.size(), 1);
-    QCOMPARE(d.platform.messages[0].text, QStringLiteral("レベルをきめてから、けっていボタンをおしてください。"));
-    QCOMPARE(d.platform.messages[0].buttons, MsgButtons::Ok);
-    QVERIFY(d.form->Picture7->isVisible());
-    QVERIFY(!d.form->Picture1[0]->isVisible());
-    QCOMPARE(d.image(), before);
-}
-
 void TestWindow::decideShowsBandsAndInvitations_data()
 {
     QTest::addColumn<int>("screen");
@@ -255,28 +168,6 @@ void TestWindow::drawingWhileHiddenShowsLater()
         }
     }
     QVERIFY(black > 200);
-}
-
-void TestWindow::exitAsksFirst_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
-}
-
-void TestWindow::exitAsksFirst()
-{
-    QFETCH(bool, yes);
-    FormDriver d;
-    d.chooseLevel(3);
-    d.platform.answers.push_back(yes ? MsgAnswer::Yes : MsgAnswer::No);
-    d.click(QStringLiteral("Command2"));
-    QCOMPARE(d.platform.messages.size(), 1);
-    QCOMPARE(d.platform.messages[0].text, QStringLiteral("「Quilmo」を　終わります。"));
-    QCOMPARE(d.platform.messages[0].buttons, MsgButtons::YesNo);
-    QCOMPARE(d.platform.ended, yes);
-    QCOMPARE(d.state().Level, 3);
-    QVERIFY(d.form->Option2[2]->isChecked());
 }
 
 void TestWindow::picturesShowPanelThroughTransparency_data()
@@ -379,36 +270,3 @@ void TestWindow::drawingPanelBuiltAfterFirstFrame()
 
 QUILMO_TEST(TestWindow)
 #include "window_test.moc"
-
-void TestWindow::switchesBelowTheChoices_data()
-{
-    QTest::addColumn<int>("screen");
-    QTest::newRow("wide") << 1024;
-    QTest::newRow("narrow") << 800;
-}
-
-// Each switch turns its aid on and off for the whole window; the three keep
-// clear of the choices and of each other, inside the panel.
-void TestWindow::switchesBelowTheChoices()
-{
-    QFETCH(int, screen);
-    FormDriver d(screen);
-    Form1 &f = *d.form;
-    const QRect inside = f.Picture7->client()->rect();
-    const bool ReadingAids::*flags[] = {&ReadingAids::ReadAloud, &ReadingAids::Furigana, &ReadingAids::ReadableFace};
-    const char *captions[] = {"よみあげ", "ふりがな", "よみやすい　もじ"};
-    for (int i = 0; i < 3; ++i) {
-        QCheckBox *s = f.Check1[i];
-        QCOMPARE(s->text(), QString::fromUtf8(captions[i]));
-        QVERIFY(inside.contains(s->geometry()));
-        QVERIFY(s->geometry().top() > f.Option2.back()->geometry().bottom());
-        if (i > 0)
-            QVERIFY(s->geometry().left() > f.Check1[i - 1]->geometry().right());
-        QVERIFY(s->focusPolicy() & Qt::TabFocus);
-        QVERIFY(!(d.state().Aids.*flags[i]));
-        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() - 4, s->height() / 2));
-        QVERIFY(d.state().Aids.*flags[i]);
-        QTest::keyClick(s, Qt::Key_Space);
-        QVERIFY(!(d.state().Aids.*flags[i]));
-    }
-}
