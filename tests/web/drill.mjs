@@ -2,7 +2,15 @@
 // pixels say. Positions are the window's design pixels (as in
 // tests/realwindow/run); the page draws the window at the largest zoom that
 // fits, centred, and the screenshot has devicePixelRatio pixels per CSS pixel.
+import { readFileSync } from 'node:fs';
 import { decodePng } from './cdp.mjs';
+
+// The lanes' and the level choices' places, from the file the shell tests
+// source (tests/support/lanes, made from the program's own tables): a number,
+// or an array indexed by lane or level.
+export const places = Object.fromEntries(
+  [...readFileSync(new URL('../support/lanes', import.meta.url), 'utf8').matchAll(/^(\w+)=(.*)$/gm)].map(([, name, v]) =>
+    [name, v.startsWith('(') ? Object.fromEntries([...v.matchAll(/\[(\d+)\]=(-?\d+)/g)].map(([, i, n]) => [i, Number(n)])) : Number(v)]));
 
 export const Design = { width: 1018, height: 743 };
 
@@ -60,8 +68,12 @@ export class Drill {
   }
 
   // Level panel at client (4, 4) with a 2-pixel border.
+  levelPoint(level) {
+    const p = places;
+    return [4 + 2 + p.level_choice_x[level] + 100, 4 + 2 + p.level_choice_y[level] + Math.floor(p.level_choice_h[level] / 2)];
+  }
   chooseLevel(level) {
-    return this.click(4 + 2 + 37 + 100, 4 + 2 + 65 + 50 * (level - 1) + 18);
+    return this.click(...this.levelPoint(level));
   }
   decide() {
     return this.click(4 + 2 + 820 + 44, 4 + 2 + 8 + 20);
@@ -77,24 +89,27 @@ export class Drill {
     return this.panelClick(584 + 68, 12 + 18);
   }
   startLane(lane) {
-    return this.panelClick(400, 175 + 220 * (lane - 1));
+    return this.panelClick(400, places.lane_invitation_y[lane] + 20);
   }
-  // Lane 1's keypad: 37-pixel buttons, 36 apart, digits first, letters from 360.
+  // A key X pixels along lane 1's keypad strip, inside its 2-pixel border:
+  // digits first, then ｃｋｍｈａ㎡, then けす.
   key(offset) {
-    return this.panelClick(34 + offset + 18, 242 + 18);
+    const half = Math.floor(places.key_side / 2);
+    return this.panelClick(places.lane_keypad_x[1] + 2 + offset + half, places.lane_keypad_y[1] + 2 + half);
   }
   digit(d) {
-    return this.key(36 * d);
+    return this.key(places.key_pitch * d);
   }
   async squareCentimetres() {
-    await this.key(360);
-    await this.key(540);
+    await this.key(places.unit_keys_x);
+    await this.key(places.unit_keys_x + 5 * places.key_pitch);
   }
   erase() {
-    return this.key(576);
+    return this.key(places.erase_key_x);
   }
   checkButton() {
-    return this.panelClick(684 + 38, 240 + 19);
+    const p = places;
+    return this.panelClick(p.lane_check_x[1] + Math.floor(p.lane_check_w[1] / 2), p.lane_check_y[1] + Math.floor(p.lane_check_h[1] / 2));
   }
 
   // The first screenshot within `ms` for which `test` holds, or null.

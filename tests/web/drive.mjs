@@ -113,7 +113,7 @@ async function tablet(browser, server) {
   const size = await drill.page.evaluate('[document.getElementById("screen").width, document.getElementById("screen").height]');
   check(`the canvas has a pixel for each device pixel (${size})`, size[0] === 2360 && size[1] === 1640);
   await keep(drill, 'ipad-levels');
-  await drill.tap(...[4 + 2 + 37 + 100, 4 + 2 + 65 + 50 * 3 + 18]);
+  await drill.tap(...drill.levelPoint(4));
   await drill.tap(4 + 2 + 820 + 44, 4 + 2 + 8 + 20);
   await drill.tap(10 + 400, 10 + 175);
   const started = await drill.shotWhen(5000, image => drill.share(image, colours.pink, 169, 32, 474, 184) > 0.95);
