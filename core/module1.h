@@ -8,7 +8,7 @@
 
 // The program-wide state of a drill, alive as long as the window.
 struct Module1 {
-    int16_t Level = 0;          // 0 until a level is chosen, then 1 to 12
+    int16_t Level = 0;          // 0 until a level is chosen, then 1 to LevelCount
     int16_t ScreenWidthPx = 0;  // measured once at start-up
     int16_t PanelIndex = 0;     // the drawing panel is always Picture1(0)
     int16_t RowIndex = 1;       // answer lane being worked on, 1 to 3
