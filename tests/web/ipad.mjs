@@ -3,7 +3,7 @@
 // lost; a lesson's link; and the heap's bound, read from quilmo.wasm.
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { colours } from './drill.mjs';
+import { colours, places } from './drill.mjs';
 import { levelPanelShown, open } from './pages.mjs';
 import { check, sleep, waitFor } from './report.mjs';
 
@@ -70,8 +70,10 @@ export async function ipadBehaviour(browser, server, folder) {
   if (!check('a lane started by touch', lane))
     return;
   // Lane 1's key 5: its middle in the window, its face in the panel.
-  const digit5 = [10 + 34 + 36 * 5 + 18, 10 + 242 + 18];
-  const key = [30, 30, 34 + 36 * 5 + 4, 242 + 4];
+  const face = [places.lane_keypad_x[1] + 2 + 5 * places.key_pitch, places.lane_keypad_y[1] + 2];
+  const half = Math.floor(places.key_side / 2);
+  const digit5 = [10 + face[0] + half, 10 + face[1] + half];
+  const key = [30, 30, face[0] + 4, face[1] + 4];
   await touch(drill, 'touchStart', ...digit5);
   const held = await drill.shotWhen(2000, image => drill.differ(lane, image, ...key) > 20);
   await touch(drill, 'touchCancel', ...digit5);
