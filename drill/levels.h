@@ -37,7 +37,7 @@ struct UnitFactor {
 
 struct LevelFacts {
     const char *caption; // UTF-8, as the level panel shows it
-    const char *description; // in English, the level's row of the README's table
+    const char *description; // in English, what the pupils do (the README's table)
     Family family;
     AnswerUnit answer;
     std::array<UnitFactor, 4> units; // Listed: the level's own unit first
