@@ -29,9 +29,6 @@ void Form1::Picture1_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers
 
     m_.RowTable.set(r, Col::RowActive, 1);
     m_.RowTable.clear(r, 1, 200);
-    // The speaker is there from the first problem on; the voice takes about
-    // a second to start, which its first tap should not wait for.
-    platform_.readyVoice();
     makeProblem();
     if (m_.RowTable.at(r, Col::ProblemCount) == 0)
         return; // the lane could not start a problem

@@ -24,7 +24,7 @@ EM_JS(void, quilmo_speech_listen, (), {
 // Until the browser has listed its voices, it may still have a Japanese one;
 // a browser with no voices at all never lists any (Chromium on Linux without
 // speech-dispatcher), and its speaker would be silent: five seconds after the
-// first lane started, a pupil's first tap at the earliest, it has none.
+// level was decided, a pupil's first tap at the earliest, it has none.
 EM_JS(int, quilmo_speech_japanese, (), {
     const speech = window.quilmoSpeech;
     if (!speech)

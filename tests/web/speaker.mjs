@@ -68,8 +68,8 @@ const japaneseListed = 'speechSynthesis.getVoices().some(v => /^ja/i.test(v.lang
 // `voice`: whether this browser is expected to have a Japanese voice.
 export async function tapSpeaker(drill, { check, waitFor, keep, voice }) {
   await drill.page.evaluate(listen);
-  // Voices are listed late, Chromium's a few seconds after the first lane
-  // readied them; a browser that lists none leaves the page waiting five.
+  // Voices are listed late, Chromium's a few seconds after the level readied
+  // them; a browser that lists none leaves the page waiting five.
   const listed = await waitFor(voice ? 15000 : 0, () => drill.page.evaluate(japaneseListed));
   if (!voice && !await waitFor(2000, () => drill.page.evaluate('speechSynthesis.getVoices().length > 0')))
     await sleep(5000);
