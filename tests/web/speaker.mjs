@@ -7,7 +7,7 @@ import { spawn } from 'node:child_process';
 import { existsSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { pixel, same } from './drill.mjs';
+import { pixel, places, same } from './drill.mjs';
 import { sleep } from './report.mjs';
 
 // Level 1's question as a teacher reads it: squares of 1 cm, the area in cm².
@@ -74,8 +74,8 @@ export async function tapSpeaker(drill, { check, waitFor, keep, voice }) {
   if (!voice && !await waitFor(2000, () => drill.page.evaluate('speechSynthesis.getVoices().length > 0')))
     await sleep(5000);
   const before = await drill.shot();
-  const [x, y, side] = [428, 182, 36];
-  await drill.panelClick(x + side / 2, y + side / 2);
+  const { lane_speaker_x: x, lane_speaker_y: y, lane_speaker_w: w, lane_speaker_h: h } = places;
+  await drill.panelClick(x[1] + w[1] / 2, y[1] + h[1] / 2);
   if (voice) {
     const heard = await waitFor(3000, () => drill.page.evaluate('window.quilmoHeard.length && window.quilmoHeard'));
     const said = heard && heard[heard.length - 1];
@@ -86,9 +86,11 @@ export async function tapSpeaker(drill, { check, waitFor, keep, voice }) {
         && said.active !== false);
     return;
   }
-  // The line where hints go, right of the figure: empty before the tap, then
-  // the no-voice text, fifteen full-width characters of 15 pt (20 px each).
-  const line = [322, 24, 440, 106];
+  // The line where hints go, right of the figure to the band's edge: empty
+  // before the tap, then the no-voice text, fifteen full-width characters of
+  // 15 pt (20 px each).
+  const line = [places.lane_band_x[1] + places.lane_band_w[1] - places.lane_hint_x[1], 24,
+    places.lane_hint_x[1], places.lane_hint_y[1]];
   const said = await drill.shotWhen(3000, image => drill.count(image, hintInk, ...line) > 0);
   await keep(drill, 'no-voice');
   const ink = said && inkSpan(drill, said, hintInk, line);
