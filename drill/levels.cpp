@@ -26,7 +26,7 @@ constexpr LevelFacts asked(const char *caption, const char *description, Family 
             named};
 }
 
-const LevelFacts Levels[LevelCount] = {
+const LevelFacts Levels[] = {
     squares("L01 色をぬった部分の面積は何ｃ㎡？（８ｃ㎡以下）", "count unit squares of 1 cm², up to 8 cm²", 2, "1cm", 115,
             {{{cm2, 1}}}, 1),
     squares("L02 色をぬった部分の面積は何ｃ㎡？", "count unit squares of 1 cm²", 4, "1cm", 115, {{{cm2, 1}}}, 1),
@@ -54,6 +54,8 @@ const LevelFacts Levels[LevelCount] = {
           "a review mix, text problems in cm², m², a, ha and km² included", Family::Composite, AnswerUnit::AreaCode,
           mistakes(Unit, Zeros, Perimeter, Added, OnePart, Whole), CompositeMix::Review),
 };
+// A count raised without its row would leave a level with no caption.
+static_assert(sizeof(Levels) / sizeof(Levels[0]) == LevelCount, "one row per level");
 
 } // namespace
 
