@@ -2,9 +2,10 @@
 // server would serve it, played as tests/realwindow/run plays the desktop
 // program: a level, a lane, right and wrong answers on the on-screen keypad,
 // the marks and the pause read from screenshots, lane 1's speaker, the answer
-// after the third miss, finishing and leaving. Then the page on an iPad and a phone, on
-// browsers without WebGL or WebAssembly, and what it fetched and stored.
-//   node drive.mjs <page folder> <version>
+// after the third miss, finishing and leaving. Then the page on an iPad and a
+// phone, its worksheets, on browsers without WebGL or WebAssembly, and what
+// it fetched and stored.
+//   node drive.mjs <page folder> <version> <sheet_pdf>
 // Prints "N passed, M failed" last; screenshots go to QUILMO_WEB_SHOTS if set.
 import { existsSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -16,9 +17,10 @@ import { firstFrame, levelPanelShown, open } from './pages.mjs';
 import { folderFiles, loadTimes, schoolApp } from './offline.mjs';
 import { ipadBehaviour } from './ipad.mjs';
 import { privateVoice } from './speaker.mjs';
+import { worksheets } from './worksheet.mjs';
 import { check, finish, median, waitFor } from './report.mjs';
 
-const [folder, version] = process.argv.slice(2);
+const [folder, version, sheetPdf] = process.argv.slice(2);
 const chromium = process.env.QUILMO_CHROMIUM || '/usr/bin/chromium';
 const shots = process.env.QUILMO_WEB_SHOTS;
 
@@ -170,6 +172,7 @@ try {
   await laptop(browser, server);
   await tablet(browser, server);
   await phone(browser, server);
+  await worksheets(browser, server, { check, waitFor }, sheetPdf);
   const fetched = [...new Set(server.requests.map(r => r.path))].sort();
   check(`the page fetches only its own files: ${fetched.join(' ')}`,
     fetched.every(p => p === '/' || existsSync(join(folder, p))));
