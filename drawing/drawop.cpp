@@ -23,10 +23,10 @@ QRect spanned(QPoint a, QPoint b)
     return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())), QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
-// The design rectangle (x1, y1)-(x2, y2), both included, on the device.
-void block(const DevicePart &d, int x1, int y1, int x2, int y2, QRgb c)
+// Design pixels, both corners included, on the device.
+void block(const DevicePart &d, const QRect &r, QRgb c)
 {
-    Pixels::fillRect(d.image, d.x(x1), d.y(y1), d.lastX(x2), d.lastY(y2), c);
+    Pixels::fillRect(d.image, d.x(r.left()), d.y(r.top()), d.lastX(r.right()), d.lastY(r.bottom()), c);
 }
 
 // Paints one shape. At scale 1, texts and rounded rectangles are drawn by
@@ -43,10 +43,8 @@ struct Painter {
 
     void operator()(const Draw::Line &l)
     {
-        if (l.from.x() == l.to.x() || l.from.y() == l.to.y()) {
-            // Straight lines are whole design pixels, so they meet the boxes exactly.
-            const QRect r = spanned(l.from, l.to);
-            block(d, r.left(), r.top(), r.right(), r.bottom(), l.colour);
+        if (const auto k = l.straight()) {
+            block(d, k->pixels, k->colour);
             return;
         }
         const QPoint a = d.centre(l.from.x(), l.from.y()), b = d.centre(l.to.x(), l.to.y());
@@ -55,13 +53,8 @@ struct Painter {
 
     void operator()(const Draw::Box &b)
     {
-        const QRect &r = b.rect;
-        if (b.inside && r.width() > 2 && r.height() > 2)
-            block(d, r.left() + 1, r.top() + 1, r.right() - 1, r.bottom() - 1, *b.inside);
-        block(d, r.left(), r.top(), r.right(), r.top(), b.edge);
-        block(d, r.left(), r.bottom(), r.right(), r.bottom(), b.edge);
-        block(d, r.left(), r.top(), r.left(), r.bottom(), b.edge);
-        block(d, r.right(), r.top(), r.right(), r.bottom(), b.edge);
+        for (const Draw::Block &k : b.blocks())
+            block(d, k.pixels, k.colour);
     }
 
     void operator()(const Draw::Text &t)
@@ -120,6 +113,26 @@ struct Painter {
 } // namespace
 
 namespace Draw {
+
+std::optional<Block> Line::straight() const
+{
+    if (from.x() != to.x() && from.y() != to.y())
+        return std::nullopt;
+    return Block{spanned(from, to), colour};
+}
+
+QVarLengthArray<Block, 5> Box::blocks() const
+{
+    const QRect &r = rect;
+    QVarLengthArray<Block, 5> all;
+    if (inside && r.width() > 2 && r.height() > 2)
+        all.append({r.adjusted(1, 1, -1, -1), *inside});
+    all.append({QRect(r.topLeft(), r.topRight()), edge});
+    all.append({QRect(r.bottomLeft(), r.bottomRight()), edge});
+    all.append({QRect(r.topLeft(), r.bottomLeft()), edge});
+    all.append({QRect(r.topRight(), r.bottomRight()), edge});
+    return all;
+}
 
 QPainterPath RoundedShape::outside() const
 {

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QRect>
 #include <QString>
+#include <QVarLengthArray>
 
 #include <optional>
 #include <variant>
@@ -18,11 +19,21 @@
 // description. Coordinates are design pixels.
 namespace Draw {
 
+// Design pixels of one colour, both corners included.
+struct Block {
+    QRect pixels;
+    QRgb colour = 0;
+};
+
 // From one end to the other, both ends drawn.
 struct Line {
     QPoint from;
     QPoint to;
     QRgb colour = 0;
+
+    // A straight line is whole design pixels, so it meets the boxes
+    // exactly; none for a diagonal.
+    std::optional<Block> straight() const;
 };
 
 // The pixels of `rect` edged in `edge`; the inside takes `inside` if it holds
@@ -31,6 +42,10 @@ struct Box {
     QRect rect;
     QRgb edge = 0;
     std::optional<QRgb> inside;
+
+    // What it paints, in order: the inside where there is one, then the
+    // top, bottom, left and right edges.
+    QVarLengthArray<Block, 5> blocks() const;
 };
 
 // Glyphs only, the line's top-left at `at`; the words in `ruby` carry their

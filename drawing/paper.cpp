@@ -17,11 +17,10 @@ QColor ink(QRgb screen)
     return QColor::fromRgb(Rgb::onPaper(screen));
 }
 
-// The design pixels (x1, y1) to (x2, y2), both included.
-void block(QPainter &p, int x1, int y1, int x2, int y2, QRgb c)
+// Design pixels, both corners included.
+void block(QPainter &p, const QRect &r, QRgb c)
 {
-    p.fillRect(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2) + 1, std::max(y1, y2) + 1)),
-               ink(c));
+    p.fillRect(QRectF(r.topLeft(), r.bottomRight() + QPointF(1, 1)), ink(c));
 }
 
 struct PaperPainter {
@@ -32,8 +31,8 @@ struct PaperPainter {
 
     void operator()(const Draw::Line &l)
     {
-        if (l.from.x() == l.to.x() || l.from.y() == l.to.y()) {
-            block(p, l.from.x(), l.from.y(), l.to.x(), l.to.y(), l.colour);
+        if (const auto k = l.straight()) {
+            block(p, k->pixels, k->colour);
             return;
         }
         // Through the end pixels' centres, one design pixel wide.
@@ -46,13 +45,8 @@ struct PaperPainter {
 
     void operator()(const Draw::Box &b)
     {
-        const QRect &r = b.rect;
-        if (b.inside && r.width() > 2 && r.height() > 2)
-            block(p, r.left() + 1, r.top() + 1, r.right() - 1, r.bottom() - 1, *b.inside);
-        block(p, r.left(), r.top(), r.right(), r.top(), b.edge);
-        block(p, r.left(), r.bottom(), r.right(), r.bottom(), b.edge);
-        block(p, r.left(), r.top(), r.left(), r.bottom(), b.edge);
-        block(p, r.right(), r.top(), r.right(), r.bottom(), b.edge);
+        for (const Draw::Block &k : b.blocks())
+            block(p, k.pixels, k.colour);
     }
 
     void operator()(const Draw::Text &t)
