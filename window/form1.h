@@ -119,6 +119,9 @@ private:
     // The reading aids' switches below the level choices.
     void buildSwitches();
     void layOutSwitches();
+    // The level panel's heading, smaller where a system's face is too wide
+    // for its row.
+    void fitHeading();
     void buildDrawingPanel();
     void buildLane(int r);
     void layOutDrawingPanel();

@@ -33,6 +33,7 @@ void Form1::Form_Load()
     }
     layOutLevelChoices();
     layOutSwitches();
+    fitHeading();
     layOutDrawingPanel();
     Picture7->move(4, 4);
     Picture7->show();

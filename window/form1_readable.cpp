@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 void Form1::showFurigana()
 {
     const bool on = m_.Aids.Furigana;
@@ -31,12 +33,24 @@ void Form1::showFurigana()
 
 namespace {
 
+// The width a label's line may take: its own, up to a little before any
+// control that begins within it on its row (the level panel's heading shares
+// its row with the worksheet's number field).
+int room(const QLabel *l)
+{
+    int right = l->x() + l->contentsRect().right() + 1;
+    for (const QWidget *s : l->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (s != l && !s->isHidden() && s->x() > l->x() && s->geometry().intersects(l->geometry()))
+            right = std::min(right, s->x() - 4);
+    return right - l->x() - l->contentsRect().left();
+}
+
 // Whether a control's one line of text fits its width in its font.
 bool fits(const QWidget *w)
 {
     const QFontMetrics fm(w->font());
     if (const auto *l = qobject_cast<const QLabel *>(w))
-        return l->text().contains(QLatin1Char('\n')) || fm.horizontalAdvance(l->text()) <= l->contentsRect().width();
+        return l->text().contains(QLatin1Char('\n')) || fm.horizontalAdvance(l->text()) <= room(l);
     if (const auto *b = qobject_cast<const QAbstractButton *>(w)) {
         // A choice's mark and a button's edges take some of the width.
         const int beside = qobject_cast<const QPushButton *>(w) ? 8 : 24;
@@ -45,8 +59,9 @@ bool fits(const QWidget *w)
     return true;
 }
 
-// The readable face is wider than the layout's proportional one: a text
-// that would no longer fit its control is set as much smaller as it must.
+// The readable face is wider than the layout's proportional one, and some
+// systems set a face wider than others: a text that would no longer fit its
+// control is set as much smaller as it must.
 void refit(QWidget *w)
 {
     QFont f = w->font();
@@ -73,4 +88,9 @@ void Form1::useReadableFace()
     setFont(Fonts::faced(font()));
     if (Picture1[0])
         panel().setFontSizePt(panel().fontSizePt());
+}
+
+void Form1::fitHeading()
+{
+    refit(Label2);
 }

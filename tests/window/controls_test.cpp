@@ -6,11 +6,13 @@
 #include "support/testregistry.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 
@@ -21,6 +23,8 @@ private slots:
     void clicksOnQuietControlsDoNothing();
     void boxMenuIsItsOwnWindow();
     void keysShowWhatTheyAppend();
+    void headingClearOfItsRow_data();
+    void headingClearOfItsRow();
 };
 
 void TestControls::clicksOnQuietControlsDoNothing_data()
@@ -101,3 +105,46 @@ void TestControls::keysShowWhatTheyAppend()
 
 QUILMO_TEST(TestControls)
 #include "controls_test.moc"
+
+void TestControls::headingClearOfItsRow_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("wide") << 1024 << false;
+    QTest::newRow("wide, readable face") << 1024 << true;
+    QTest::newRow("narrow") << 800 << false;
+    QTest::newRow("narrow, readable face") << 800 << true;
+}
+
+// The level panel's heading is read whole: its ink ends before the first
+// control on its row (the worksheet's number field, or けってい in the
+// narrow layout). Run at 125 and 150 % and under Wine as well.
+void TestControls::headingClearOfItsRow()
+{
+    QFETCH(int, screen);
+    QFETCH(bool, readable);
+    FormDriver d(screen);
+    Form1 &f = *d.form;
+    // The face is the whole program's: switched off again for the tests after.
+    const auto off = qScopeGuard([&] {
+        if (f.Check1[2]->isChecked())
+            f.Check1[2]->click();
+    });
+    if (readable)
+        f.Check1[2]->click();
+    const QImage ink = f.Label2->grab().toImage();
+    int last = -1;
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = last + 1; x < ink.width(); ++x)
+            if (qGray(ink.pixel(x, y)) < 128)
+                last = x;
+    const QRect row = f.Label2->geometry();
+    int next = row.right();
+    for (const QWidget *w : f.Picture7->client()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w != f.Label2 && w->isVisible() && w->x() > row.x() && w->geometry().intersects(row))
+            next = std::min(next, w->x());
+    const double end = row.x() + (last + 1) / ink.devicePixelRatio();
+    qInfo("the heading's ink ends at %.1f, %s at %d", end, qPrintable(f.Picture7->client()->childAt(next, row.center().y())->objectName()), next);
+    QVERIFY(last > ink.width() / 2);
+    QVERIFY2(end < next, qPrintable(QString::number(end)));
+}
