@@ -1,3 +1,4 @@
+#include "drill/levels.h"
 #include "drill/worksheet.h"
 #include "support/sheetreader.h"
 #include "support/testregistry.h"
@@ -132,7 +133,7 @@ void TestWorksheetKey::keyFromSheet_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("sheet");
-    for (int level = 1; level <= 12; ++level)
+    for (int level = 1; level <= LevelCount; ++level)
         QTest::addRow("L%02d", level) << level << 4821;
     QTest::newRow("L11 another") << 11 << 26;
     QTest::newRow("L12 another") << 12 << 7;
