@@ -155,12 +155,15 @@ void Form1::setLevelChoices(const QStringList &captions)
         setFace(o, QPalette::Window, Rgb::lavender());
         o->setBackgroundRole(QPalette::Window); // buttons fill with their face colour otherwise
         o->setAutoFillBackground(true);
-        o->show();
         o->lower(); // the narrow layout puts the worksheet's two over the rows' right ends
         levelGroup_->addButton(o, i);
         Option2.push_back(o);
     }
+    // Placed and given their face before they show: a row shown unplaced
+    // is first measured in the window's own larger face, for nothing.
     layOutLevelChoices();
+    for (QRadioButton *o : Option2)
+        o->show();
 }
 
 void Form1::buildDrawingPanel()
