@@ -208,7 +208,7 @@ void TestWindow::windowIconIsOurs()
     MainWindow main(*d.form);
     const QIcon icon = main.windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-    QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+    QVERIFY(icon.availableSizes().contains(QSize(128, 128)));
     // A black kanji over blocks of six colours.
     const QImage small = icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(small.size(), QSize(16, 16));
@@ -265,7 +265,7 @@ void TestWindow::drawingPanelBuiltAfterFirstFrame()
     // Built once only.
     f.ensureDrawingPanel();
     QCOMPARE(f.findChildren<DrawingPanel *>().size(), 1);
-    QTRY_VERIFY(f.windowIcon().availableSizes().contains(QSize(256, 256)));
+    QTRY_VERIFY(f.windowIcon().availableSizes().contains(QSize(128, 128)));
 }
 
 QUILMO_TEST(TestWindow)
