@@ -4,6 +4,7 @@
 #include "platform/zoom.h"
 
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,23 +35,54 @@ void QuietLabel::mouseDoubleClickEvent(QMouseEvent *e)
     e->accept();
 }
 
+namespace {
+
+// The same pixels with a colour table, where they have 256 colours or fewer:
+// a quarter of the memory, and drawn exactly as before.
+QImage indexedCopy(const QImage &image)
+{
+    QHash<QRgb, int> index;
+    QList<QRgb> table;
+    QImage indexed(image.size(), QImage::Format_Indexed8);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        uchar *to = indexed.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            if (x > 0 && from[x] == from[x - 1]) {
+                to[x] = to[x - 1];
+                continue;
+            }
+            auto found = index.constFind(from[x]);
+            if (found == index.constEnd()) {
+                if (table.size() == 256)
+                    return image;
+                found = index.insert(from[x], int(table.size()));
+                table.append(from[x]);
+            }
+            to[x] = static_cast<uchar>(*found);
+        }
+    }
+    indexed.setColorTable(table);
+    return indexed;
+}
+
+} // namespace
+
 Picture::Picture(QWidget *parent, const QString &name, const QString &gif, const QString &largeRendering, QPoint at)
     : QuietLabel(parent)
+    , picture_(indexedCopy(QImage(gif).convertToFormat(QImage::Format_ARGB32)))
     , large_(largeRendering)
 {
     setObjectName(name);
-    const QPixmap pix(gif);
-    setPixmap(pix);
-    setGeometry(QRect(at, pix.isNull() ? QSize(1, 1) : pix.size()));
+    setGeometry(QRect(at, picture_.isNull() ? QSize(1, 1) : picture_.size()));
 }
 
-void Picture::paintEvent(QPaintEvent *e)
+void Picture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const double scale = redrawScale(p);
     if (scale == 0) {
-        p.end();
-        QuietLabel::paintEvent(e);
+        p.drawImage(0, 0, picture_);
         return;
     }
     if (scale != shownScale_) {
@@ -58,8 +90,7 @@ void Picture::paintEvent(QPaintEvent *e)
         const QImage large(large_);
         const QSize target(static_cast<int>(std::lround(width() * scale)),
                            static_cast<int>(std::lround(height() * scale)));
-        shown_ = (large.isNull() ? pixmap().toImage() : large).scaled(target, Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation);
+        shown_ = (large.isNull() ? picture_ : large).scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         shownScale_ = scale;
     }
     drawOnDevicePixels(p, shown_);
