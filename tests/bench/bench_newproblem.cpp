@@ -3,6 +3,7 @@
 //   build/tests/bench_newproblem
 #include "support/formdriver.h"
 #include "core/lanes.h"
+#include "drill/levels.h"
 #include "drill/newproblem.h"
 #include "drawing/fonts.h"
 #include "platform/qtplatform.h"
@@ -97,7 +98,7 @@ int main(int argc, char **argv)
     prepareApplication();
     Fonts::loadEmbedded();
     std::printf("level  NewProblem median  99th problem  check median  at 2x  at 3x (us)\n");
-    for (int level = 1; level <= 12; ++level) {
+    for (int level = 1; level <= LevelCount; ++level) {
         FormDriver d;
         d.start(level);
         std::vector<double> times, last;
