@@ -1,5 +1,6 @@
 #include "support/sheetreader.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -21,6 +22,14 @@ QString run(const QString &tool, const QStringList &args)
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString saved(const QByteArray &pdf, const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(pdf) != pdf.size())
+        return {};
+    return path;
 }
 
 QImage render(const QString &pdf, int dpi)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QRectF>
@@ -12,6 +13,9 @@ namespace SheetReader {
 
 // Whether pdfinfo, pdftotext and pdftoppm are here.
 bool available();
+// Writes a sheet's bytes to `path` for the tools to read; the path, or
+// empty where it could not be written.
+QString saved(const QByteArray &pdf, const QString &path);
 // A tool's standard output; empty where it failed.
 QString run(const QString &tool, const QStringList &args);
 // The first page in grey at `dpi`.

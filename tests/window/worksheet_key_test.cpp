@@ -145,11 +145,9 @@ void TestWorksheetKey::keyFromSheet()
         QSKIP("no Poppler here");
     QFETCH(int, level);
     QFETCH(int, sheet);
-    const QString pdf = QDir(tmp_.path()).filePath(QStringLiteral("key-%1-%2.pdf").arg(level).arg(sheet));
-    {
-        QFile f(pdf);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(worksheetPdf(makeWorksheet(level, sheet))) > 0);
-    }
+    const QString pdf = saved(worksheetPdf(makeWorksheet(level, sheet)),
+                              QDir(tmp_.path()).filePath(QStringLiteral("key-%1-%2.pdf").arg(level).arg(sheet)));
+    QVERIFY(!pdf.isEmpty());
     const Pages read = pages(pdf);
     const int count = static_cast<int>(read.problems.size()) - 1;
     QVERIFY(count >= 4);

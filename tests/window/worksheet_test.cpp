@@ -50,11 +50,7 @@ void TestWorksheet::initTestCase()
 
 QString TestWorksheet::write(const QByteArray &pdf, const QString &name)
 {
-    const QString path = QDir(dir_).filePath(name);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(pdf) != pdf.size())
-        return {};
-    return path;
+    return saved(pdf, QDir(dir_).filePath(name));
 }
 
 void TestWorksheet::sheetOfEveryLevel_data()
