@@ -27,15 +27,12 @@ class Picture : public QuietLabel {
     Q_OBJECT
 public:
     Picture(QWidget *parent, const QString &name, const QString &gif, const QString &largeRendering, QPoint at);
-    // The design-size drawing, as kept: a byte per pixel where it has no
-    // more than 256 colours, as the GIFs have.
-    const QImage &picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent *e) override;
 
 private:
-    QImage picture_;
+    QImage picture_; // at design size, a byte a pixel where it has 256 colours or fewer
     QString large_;
     QImage shown_; // the rendering at the last scale drawn
     double shownScale_ = 0;
