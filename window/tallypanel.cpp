@@ -108,7 +108,7 @@ void TallyPanel::layOut()
     const QSize inner = client()->size();
     heading_->setGeometry(12, 14, inner.width() - 200, 30);
     back_->setGeometry(inner.width() - 180, 8, 170, 41);
-    const int cardHeight = (inner.height() - Top - 3 * Gap) / 3;
+    const int cardHeight = (inner.height() - Top - Lane::Count * Gap) / Lane::Count;
     for (int i = 0; i < Lane::Count; ++i) {
         const Card &card = cards_[i];
         card.box->setGeometry(Gap, Top + i * (cardHeight + Gap), inner.width() - 2 * Gap, cardHeight);
@@ -128,7 +128,7 @@ void TallyPanel::showTally(const std::vector<LaneTally> &lanes)
     for (const Card &card : cards_)
         card.box->hide();
     for (const LaneTally &t : lanes) {
-        if (t.lane < 1 || t.lane > 3)
+        if (t.lane < 1 || t.lane > Lane::Count)
             continue;
         const Card &card = cards_[t.lane - 1];
         card.counts->setText(QStringLiteral("といた　問題　%1もん　　○ %2　△ %3　× %4")
