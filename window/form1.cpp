@@ -152,6 +152,7 @@ void Form1::setLevelChoices(const QStringList &captions)
     for (int i = 0; i < captions.size(); ++i) {
         QRadioButton *o = new OptionButton(captions[i], Picture7->client());
         o->setObjectName(indexed("Option2", i));
+        o->setFont(Fonts::make(Fonts::Gothic, 16, true));
         setFace(o, QPalette::Window, Rgb::lavender());
         o->setBackgroundRole(QPalette::Window); // buttons fill with their face colour otherwise
         o->setAutoFillBackground(true);
@@ -159,7 +160,7 @@ void Form1::setLevelChoices(const QStringList &captions)
         levelGroup_->addButton(o, i);
         Option2.push_back(o);
     }
-    // Placed and given their face before they show: a row shown unplaced
+    // Given their face and place before they show: a row shown unplaced
     // is first measured in the window's own larger face, for nothing.
     layOutLevelChoices();
     for (QRadioButton *o : Option2)

@@ -42,10 +42,8 @@ void Form1::Form_Load()
 void Form1::layOutLevelChoices()
 {
     const int count = static_cast<int>(Option2.size());
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         Option2[i]->setGeometry(LevelPanel::choice(i, count, isWideLayout(m_.ScreenWidthPx)));
-        Option2[i]->setFont(Fonts::make(Fonts::Gothic, 16, true));
-    }
 }
 
 void Form1::layOutDrawingPanel()
