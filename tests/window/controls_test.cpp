@@ -103,9 +103,6 @@ void TestControls::keysShowWhatTheyAppend()
     QCOMPARE(keys, 3 * (10 + 6));
 }
 
-QUILMO_TEST(TestControls)
-#include "controls_test.moc"
-
 void TestControls::headingClearOfItsRow_data()
 {
     QTest::addColumn<int>("screen");
@@ -148,3 +145,6 @@ void TestControls::headingClearOfItsRow()
     QVERIFY(last > ink.width() / 2);
     QVERIFY2(end < next, qPrintable(QString::number(end)));
 }
+
+QUILMO_TEST(TestControls)
+#include "controls_test.moc"
