@@ -58,11 +58,18 @@ async function answerYes(drill, name, tools) {
 }
 
 // The box: the rows with a long run of its face. Text smoothed on white
-// has pixels of that grey too, but never a hundred in a row. The first such
-// block only: a keypad's edge below may be a row of that grey as well.
+// has pixels of that grey too, but never a hundred in a row. The first
+// block of such rows only, and not a lone row: a keypad's edge is one row
+// of that grey, there before the box is.
 function faceArea(image) {
+  const tall = a => a && a.y1 - a.y0 >= 20 * image.scale;
   let area = null;
-  for (let y = 0; y < image.height && !(area && y - area.y1 > 100 * image.scale); y++) {
+  for (let y = 0; y < image.height; y++) {
+    if (area && y - area.y1 > 100 * image.scale) {
+      if (tall(area))
+        break;
+      area = null;
+    }
     let start = -1;
     for (let x = 0; x <= image.width; x++) {
       const face = x < image.width && same(pixel(image, x, y), boxFace);
@@ -77,7 +84,7 @@ function faceArea(image) {
       }
     }
   }
-  return area;
+  return tall(area) ? area : null;
 }
 
 // The lowest row of the box that crosses two runs of the same width that
