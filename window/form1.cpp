@@ -30,7 +30,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     b->setGeometry(place);
     b->setFont(font);
     b->setFocusPolicy(Qt::TabFocus);
-    setFace(b, QPalette::Button, face);
+    setButtonFace(b, face);
     return b;
 }
 
@@ -239,7 +239,7 @@ void Form1::buildLane(int r)
     Command11[r]->setGeometry(Lane::speakerButton(r + 1));
     Command11[r]->setFocusPolicy(Qt::TabFocus);
     setSpokenName(Command11[r], QStringLiteral("よみあげ"));
-    setFace(Command11[r], QPalette::Button, Rgb::lightGreen());
+    setButtonFace(Command11[r], Rgb::lightGreen());
     Command11[r]->hide();
 
     auto box = [&](const char *name, QSize size) {

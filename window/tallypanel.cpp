@@ -82,7 +82,7 @@ TallyPanel::TallyPanel(QWidget *parent)
     back_->setObjectName(QStringLiteral("TallyBack"));
     back_->setFont(Fonts::make(Fonts::PMincho, 14.25, true));
     back_->setFocusPolicy(Qt::TabFocus);
-    setFace(back_, QPalette::Button, Rgb::lightGreen());
+    setButtonFace(back_, Rgb::lightGreen());
     connect(back_, &QPushButton::clicked, this, &QWidget::hide);
     for (int i = 0; i < Lane::Count; ++i) {
         Card &card = cards_[i];

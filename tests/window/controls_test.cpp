@@ -25,6 +25,7 @@ private slots:
     void keysShowWhatTheyAppend();
     void headingClearOfItsRow_data();
     void headingClearOfItsRow();
+    void likeButtonsShareOnePalette();
 };
 
 void TestControls::clicksOnQuietControlsDoNothing_data()
@@ -144,6 +145,25 @@ void TestControls::headingClearOfItsRow()
     qInfo("the heading's ink ends at %.1f, %s at %d", end, qPrintable(f.Picture7->client()->childAt(next, row.center().y())->objectName()), next);
     QVERIFY(last > ink.width() / 2);
     QVERIFY2(end < next, qPrintable(QString::number(end)));
+}
+
+// The style keeps a button's look once per palette: like keys in the three
+// lanes must not each keep their own copy.
+void TestControls::likeButtonsShareOnePalette()
+{
+    FormDriver d;
+    d.start(1);
+    const QList<QPushButton *> buttons = d.form->findChildren<QPushButton *>();
+    QList<QPalette> faces;
+    for (const QPushButton *b : buttons) {
+        const auto same = std::find(faces.cbegin(), faces.cend(), b->palette());
+        if (same == faces.cend())
+            faces.append(b->palette());
+        else
+            QCOMPARE(b->palette().cacheKey(), same->cacheKey());
+    }
+    QVERIFY2(faces.size() * 4 < buttons.size(),
+             qPrintable(QStringLiteral("%1 faces for %2 buttons").arg(faces.size()).arg(buttons.size())));
 }
 
 QUILMO_TEST(TestControls)
