@@ -26,7 +26,6 @@ private slots:
     void keysShowWhatTheyAppend();
     void headingClearOfItsRow_data();
     void headingClearOfItsRow();
-    void likeKeysShareOnePalette();
 };
 
 void TestControls::clicksOnQuietControlsDoNothing_data()
@@ -85,11 +84,13 @@ void TestControls::boxMenuIsItsOwnWindow()
     menu->close();
 }
 
-// Each key shows the character its index appends, in that lane's strip.
+// Each key shows the character its index appends, in that lane's strip. All
+// share one palette, under which the style keeps their look once, not per key.
 void TestControls::keysShowWhatTheyAppend()
 {
     FormDriver d;
     int keys = 0;
+    QSet<qint64> palettes;
     for (QPushButton *b : d.form->findChildren<QPushButton *>()) {
         const QString name = b->objectName();
         const bool digit = name.startsWith(QLatin1String("Command6("));
@@ -100,9 +101,11 @@ void TestControls::keysShowWhatTheyAppend()
         QVERIFY2(key, qPrintable(name));
         QCOMPARE(b->text(), QString(key->ch));
         QCOMPARE(b->parentWidget()->parentWidget(), d.form->Picture6[key->row - 1]);
+        palettes.insert(b->palette().cacheKey());
         ++keys;
     }
     QCOMPARE(keys, 3 * (10 + 6));
+    QCOMPARE(palettes.size(), 1);
 }
 
 void TestControls::headingClearOfItsRow_data()
@@ -146,17 +149,6 @@ void TestControls::headingClearOfItsRow()
     qInfo("the heading's ink ends at %.1f, %s at %d", end, qPrintable(f.Picture7->client()->childAt(next, row.center().y())->objectName()), next);
     QVERIFY(last > ink.width() / 2);
     QVERIFY2(end < next, qPrintable(QString::number(end)));
-}
-
-// The style keeps a button's look once per palette, not once per like key.
-void TestControls::likeKeysShareOnePalette()
-{
-    FormDriver d;
-    QSet<qint64> palettes;
-    for (const QPushButton *b : d.form->findChildren<QPushButton *>())
-        if (b->objectName().startsWith(QLatin1String("Command6(")))
-            palettes.insert(b->palette().cacheKey());
-    QCOMPARE(palettes.size(), 1);
 }
 
 QUILMO_TEST(TestControls)
